@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds and runs every test twice: a normal build (g++) and one with
+# AddressSanitizer + UndefinedBehaviorSanitizer (clang, which also builds the
+# fuzz targets). Fails when either run fails.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/deps.sh || exit 1
+
+export QT_QPA_PLATFORM=offscreen
+unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY all_proxy ALL_PROXY
+jobs=$(nproc)
+
+run() {  # run DIR CMAKE-ARGS...
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null &&
+    cmake --build "$dir" -j "$jobs" &&
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+}
+
+run build/normal -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc
+normal=$?
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  run build/sanitize -DCMAKE_BUILD_TYPE=Debug -DKT_SANITIZE=ON -DKT_FUZZ=ON -DKT_BENCH=OFF \
+  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang
+sanitize=$?
+
+[ $normal -eq 0 ] && [ $sanitize -eq 0 ]
