@@ -187,8 +187,7 @@ namespace {
 
 using Lookup = bool (*)(u32, u32&, u32&);
 
-// The channel-kind-specific parts of the record, seen uniformly: REG and CHNO
-// of channel i, and its SLMP point.
+// How many channels a kind has and which lookups serve it.
 struct ChannelView {
     int count;
     Lookup lookup16;
