@@ -159,9 +159,9 @@ QString Exchange(const Request& request, Reply& reply) {
         urc = curl_url_set(url.get(), CURLUPART_QUERY, object.c_str() + mark + 1, 0);
     if (urc != CURLUE_OK) return QString::fromUtf8(curl_url_strerror(urc));
 
-    const ConnectionSettings& c = connection;
     const QByteArray authorization =
-        "Authorization: Basic " + EncodeBase64(c.m_strLoginId + QLatin1Char(':') + c.m_strPassword).toLatin1();
+        "Authorization: Basic " +
+        EncodeBase64(connection.m_strLoginId + QLatin1Char(':') + connection.m_strPassword).toLatin1();
     curl_slist* headers = nullptr;
     const auto add = [&headers](const char* line) {
         curl_slist* grown = curl_slist_append(headers, line);

@@ -10,6 +10,8 @@
 //
 // The answer to a request is, in this order: the handler's, the response set
 // for its path (path without the query), the default response (200, empty).
+// Silent or delayed answers hold one of the server's worker threads (at
+// least eight) until they end; the destructor releases them all.
 #pragma once
 
 #include <chrono>
@@ -19,7 +21,6 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
