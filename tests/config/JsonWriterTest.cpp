@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "JsonReadConfig.h"
 #include "JsonTestUtil.h"
 #include "JsonWriter.h"
 #include "ValueNames.h"
@@ -172,10 +173,20 @@ TEST(JsonWriteConfig, FormatsNumbersAlikeUnderACommaDecimalLocale) {
     EXPECT_STREQ("100,000", probe);  // the locale is really in force
     auto config = Defaults();
     const std::string doc = WriteDocument(*config);
+    // Reading under the same locale gives back every real of the worst case.
+    auto worst = Defaults();
+    FillWorstCaseConfig(worst.get());
+    const std::string worstDoc = WriteDocument(*worst);
+    auto read = Defaults();
+    const u32 flags = JsonReadConfig(read.get(), worstDoc.data(), worstDoc.size(), nullptr);
     std::locale::global(std::locale::classic());
     std::setlocale(LC_ALL, previous.c_str());
     EXPECT_TRUE(Contains(doc, R"("SPAN":100.000,)"));
     EXPECT_EQ(expected, doc);
+    EXPECT_EQ(0u, flags);
+    EXPECT_EQ(worst->OI[3].PARAM.A[7].CONST, read->OI[3].PARAM.A[7].CONST);
+    EXPECT_EQ(worst->PEN[3].RANGE.UPPER, read->PEN[3].RANGE.UPPER);
+    EXPECT_EQ(worst->AI[1].SCALE.GAIN, read->AI[1].SCALE.GAIN);
 }
 
 TEST(JsonEscapeString, EscapesAndBounds) {
