@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libjansson-dev zlib1g-dev libcurl4-openssl-dev
   libcpp-httplib-dev libgtest-dev googletest libgmock-dev libbenchmark-dev
   locales
+  fonts-dejavu-core
 )
 
 as_root() {

@@ -1,0 +1,211 @@
+// The modal seam: message boxes, dialogs, menus, file and colour dialogs
+// answered by a script, and modals that nobody expected.
+#include "ModalScript.h"
+
+#include <gtest/gtest-spi.h>
+
+namespace {
+
+using kt::test::GuiTest;
+
+class ModalSeamTest : public GuiTest {};
+
+struct IconCase {
+  UINT type;
+  UINT buttons;
+  UINT icon;
+};
+
+TEST_F(ModalSeamTest, MessageBoxesCarryTheTitleButtonsAndIconRule) {
+  const IconCase cases[] = {
+      {MB_OK, MB_OK, MB_ICONWARNING},  // no icon of its own: the warning icon
+      {MB_OKCANCEL, MB_OKCANCEL, MB_ICONWARNING},
+      {MB_OK | MB_ICONERROR, MB_OK, MB_ICONERROR},
+      {MB_OK | MB_ICONINFORMATION, MB_OK, MB_ICONINFORMATION},
+      {MB_OKCANCEL | MB_ICONQUESTION, MB_OKCANCEL, MB_ICONQUESTION},
+  };
+  for (const IconCase& c : cases) {
+    modal.ExpectMessageBox();
+    AfxMessageBox("Text\r\nline two", c.type);
+    const kt::MessageBoxRequest& shown = modal.MessageBoxes().back();
+    EXPECT_EQ(shown.text, "Text\r\nline two");
+    EXPECT_EQ(shown.caption, "KT2057CFG");
+    EXPECT_EQ(shown.buttons, c.buttons) << c.type;
+    EXPECT_EQ(shown.icon, c.icon) << c.type;
+  }
+  modal.ExpectMessageBox("Are you sure?", MB_ICONQUESTION, IDCANCEL)
+      .ExpectMessageBox("Are you sure?", MB_ICONQUESTION, IDOK)
+      .ExpectMessageBox("Version KT2057CFG(&A)...", MB_ICONWARNING);
+  EXPECT_EQ(AfxMessageBox("Are you sure?", MB_OKCANCEL | MB_ICONQUESTION), IDCANCEL);
+  EXPECT_EQ(AfxMessageBox("Are you sure?", MB_OKCANCEL | MB_ICONQUESTION), IDOK);
+  EXPECT_EQ(AfxMessageBox(101), IDOK);
+  EXPECT_EQ(modal.MessageBoxes().size(), 8u);
+}
+
+void ShowUnexpectedBox() {
+  kt::test::ModalScript script;
+  AfxMessageBox("Nobody asked", MB_OK);
+}
+
+void ShowBoxWhereDialogIsExpected() {
+  kt::test::ModalScript script;
+  script.ExpectDialog<CDialog>([](CDialog& d) { d.EndDialog(IDOK); });
+  EXPECT_EQ(AfxMessageBox("Out of turn", MB_OKCANCEL), IDCANCEL);
+  CDialog dlg(201);  // the dialog the script waits for
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+}
+
+void LeaveAnExpectationUnused() {
+  kt::test::ModalScript script;
+  script.ExpectMessageBox("Never shown", MB_ICONERROR);
+}
+
+void ShowWrongText() {
+  kt::test::ModalScript script;
+  script.ExpectMessageBox("Completed.", MB_ICONWARNING);
+  AfxMessageBox("Failed Login.");
+}
+
+TEST_F(ModalSeamTest, AModalNobodyExpectedFailsTheTestAtOnce) {
+  EXPECT_NONFATAL_FAILURE(ShowUnexpectedBox(), "unexpected message box: \"Nobody asked\"");
+  EXPECT_NONFATAL_FAILURE(ShowBoxWhereDialogIsExpected(), "where the script expects");
+  EXPECT_NONFATAL_FAILURE(LeaveAnExpectationUnused(), "never came");
+  EXPECT_NONFATAL_FAILURE(ShowWrongText(), "Failed Login.");
+}
+
+TEST(ModalSeamDeathTest, RealModalUiWithNobodyToAnswerStopsInsteadOfBlocking) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_DEATH(
+      {
+        kt::test::EnsureApp();
+        kt::SetModalHandler(nullptr);
+        AfxMessageBox("Hello");
+      },
+      "nobody to answer it");
+}
+
+TEST_F(ModalSeamTest, MenusOfferTheirItemsAndSendTheChosenCommand) {
+  class Owner : public CWnd {
+   public:
+    BOOL OnCommand(WPARAM wParam, LPARAM) override {
+      commands.push_back(LOWORD(wParam));
+      return TRUE;
+    }
+    std::vector<int> commands;
+  } owner;
+
+  CMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendMenu(MF_STRING, 101, "Copy");
+  menu.AppendMenu(MF_SEPARATOR);
+  menu.AppendMenu(MF_STRING | MF_GRAYED, 102, "Paste");
+  modal.ExpectMenu([](const kt::MenuRequest& m) {
+    EXPECT_EQ(m.items.size(), 3u);
+    EXPECT_EQ(m.items[0].text, "Copy");
+    EXPECT_FALSE(m.items[0].grayed);
+    EXPECT_TRUE(m.items[1].separator);
+    EXPECT_TRUE(m.items[2].grayed);
+    EXPECT_EQ(m.point, CPoint(30, 40));
+    return 101u;
+  });
+  EXPECT_TRUE(menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, 30, 40, &owner));
+  EXPECT_EQ(owner.commands, (std::vector<int>{101}));
+
+  modal.ExpectMenu(0u);
+  EXPECT_FALSE(menu.TrackPopupMenu(TPM_RIGHTBUTTON, 0, 0, &owner));
+  EXPECT_EQ(owner.commands.size(), 1u);
+
+  menu.EnableMenuItem(102, MF_ENABLED);
+  modal.ExpectMenu(102u);
+  EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 102);
+  EXPECT_EQ(owner.commands.size(), 1u);  // returned, not sent
+}
+
+void ChooseGreyedItem() {
+  kt::test::ModalScript script;
+  script.ExpectMenu(102u);
+  CMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendMenu(MF_STRING | MF_GRAYED, 102, "Paste");
+  EXPECT_FALSE(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr));
+}
+
+TEST_F(ModalSeamTest, AGreyedMenuItemCannotBeChosen) {
+  EXPECT_NONFATAL_FAILURE(ChooseGreyedItem(), "greyed menu item 102");
+}
+
+TEST_F(ModalSeamTest, FileDialogsGiveThePathWithTheDefaultExtension) {
+  modal.ExpectFileDialog("/tmp/out", [](const kt::FileDialogRequest& r) {
+    EXPECT_FALSE(r.open);
+    EXPECT_EQ(r.fileName, "kt2057cfg.json");
+    EXPECT_EQ(r.defaultExt, "json");
+    EXPECT_EQ(r.filter, "CFG File(*.json)|*.json||");
+    EXPECT_TRUE(r.flags & OFN_OVERWRITEPROMPT);
+  });
+  CFileDialog save(FALSE, "json", "kt2057cfg.json", OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR,
+                   "CFG File(*.json)|*.json||");
+  ASSERT_EQ(save.DoModal(), IDOK);
+  EXPECT_EQ(save.GetPathName(), "/tmp/out.json");
+  EXPECT_EQ(save.GetFileName(), "out.json");
+
+  modal.ExpectFileDialog("/data/my.settings.json");
+  CFileDialog open(TRUE, "", "*.json", OFN_HIDEREADONLY, "CFG File(*.json)|*.json||");
+  ASSERT_EQ(open.DoModal(), IDOK);
+  EXPECT_EQ(open.GetPathName(), "/data/my.settings.json");
+
+  modal.ExpectFileDialog(std::nullopt);
+  CFileDialog cancelled(TRUE);
+  EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
+}
+
+TEST_F(ModalSeamTest, ColourDialogsPresetOnlyAGivenColour) {
+  modal.ExpectColorDialog(RGB(1, 2, 3), [](const kt::ColorDialogRequest& r) {
+    EXPECT_EQ(r.initial, RGB(255, 0, 0));
+    EXPECT_TRUE(r.flags & CC_RGBINIT);
+  });
+  CColorDialog preset(RGB(255, 0, 0));
+  ASSERT_EQ(preset.DoModal(), IDOK);
+  EXPECT_EQ(preset.GetColor(), RGB(1, 2, 3));
+
+  modal.ExpectColorDialog(std::nullopt, [](const kt::ColorDialogRequest& r) { EXPECT_FALSE(r.flags & CC_RGBINIT); });
+  CColorDialog plain;
+  EXPECT_EQ(plain.DoModal(), IDCANCEL);
+  EXPECT_EQ(plain.GetColor(), 0u);
+}
+
+TEST_F(ModalSeamTest, ADialogEndedInOnInitDialogNeverReachesTheScript) {
+  class Quick : public CDialog {
+   public:
+    Quick() : CDialog(201) {}
+    BOOL OnInitDialog() override {
+      CDialog::OnInitDialog();
+      EndDialog(IDOK);
+      return TRUE;
+    }
+  };
+  Quick dlg;
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);  // the widgets are gone afterwards
+}
+
+TEST_F(ModalSeamTest, NestedModalsComeInOrder) {
+  class Asking : public CDialog {
+   public:
+    Asking() : CDialog(201) {}
+    void OnOK() override {
+      if (AfxMessageBox("Sure?", MB_OKCANCEL | MB_ICONQUESTION) == IDOK) CDialog::OnOK();
+    }
+  };
+  modal.ExpectDialog<Asking>([](Asking& dlg) {
+    EXPECT_EQ(dlg.GetWindowText(), "Login");
+    kt::test::Click(dlg, IDOK);
+    EXPECT_FALSE(dlg.IsEnded());
+    kt::test::Click(dlg, IDOK);
+    EXPECT_TRUE(dlg.IsEnded());
+  });
+  modal.ExpectMessageBox("Sure?", MB_ICONQUESTION, IDCANCEL).ExpectMessageBox("Sure?", MB_ICONQUESTION, IDOK);
+  Asking dlg;
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+}
+
+}  // namespace
