@@ -1,0 +1,75 @@
+// Text inputs that keep their text within a length (UTF-16 code units) and a
+// character set as the user types or pastes, and the conversions between a
+// dialog's text and the record's zero-terminated UTF-8 fields.
+#pragma once
+
+#include "Platform.h"
+
+#include <cstddef>
+
+// Writes the UTF-8 form of text, zero-filled, into buffer[0..size). An empty
+// text clears the buffer. FALSE, with the buffer untouched, when the UTF-8
+// form and its terminating zero need more than size bytes.
+BOOL CStringToUtf8(const CString& text, char* buffer, int size);
+// The same into a whole array, whose size is taken from its type.
+template <std::size_t N>
+BOOL CStringToUtf8(const CString& text, char (&buffer)[N]) {
+  static_assert(N <= 0x7FFFFFFF);
+  return CStringToUtf8(text, buffer, static_cast<int>(N));
+}
+
+// Converts a zero-terminated UTF-8 text. Invalid sequences become U+FFFD.
+// FALSE, with out unchanged, only for a null text or a null out.
+BOOL Utf8ToCString(const char* utf8, CString* out);
+
+class CInputString : public CEdit {
+ public:
+  CInputString() = default;
+
+  // Every character passes here; the variants narrow it.
+  virtual BOOL IsValidChar(wchar_t ch);
+
+  // The limit in code units (at least 1); the text shown is cut to it.
+  void SetMaxLength(int n);
+  int GetMaxLength() const { return m_nMaxLength; }
+  // The first m_nMaxLength code units, without a high surrogate left alone
+  // at the end.
+  CString TruncateText(const CString& text) const;
+  // Shows a record's UTF-8 text, cut to the limit.
+  virtual void SetTextUtf8(const char* utf8);
+  // TRUE when every code unit passes IsValidChar.
+  BOOL IsValidString(const CString& text);
+
+  BOOL OnChar(UINT nChar) override;
+  BOOL OnChildNotify(UINT nCode) override;
+  void OnKeyUp(UINT nVirtKey) override;
+  void OnMouseUp(UINT nButton, CPoint point) override;
+
+ protected:
+  // Puts m_strPrev back into the window with the caret where it was.
+  void RestorePrev();
+
+  int m_nMaxLength = 32;
+  CString m_strPrev;
+  int m_nCaret = 0;
+};
+
+// Characters below U+0080.
+class CInputStringAscii : public CInputString {
+ public:
+  BOOL IsValidChar(wchar_t ch) override;
+};
+
+// Letters, digits and '_' (names that go into HTTP paths and logins).
+class CInputStringHttp : public CInputString {
+ public:
+  BOOL IsValidChar(wchar_t ch) override;
+};
+
+// The characters of JisCharTable: what the device can show.
+class CInputStringJis : public CInputString {
+ public:
+  BOOL IsValidChar(wchar_t ch) override;
+  // As the base, but every refused code unit becomes '?' before the cut.
+  void SetTextUtf8(const char* utf8) override;
+};
