@@ -22,6 +22,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "SelectCombo.h"
 
 #include <array>
 #include <functional>
@@ -214,6 +215,17 @@ class CInputNumberMulti : public CInputNumber {
   int m_nMaxLength = 10;
   int m_nRadix = 10;
   CString m_strFormat = QStringLiteral("%u");
+};
+
+// The radix selector of a CInputNumberMulti: items "Dec", "Hex", "Oct" in
+// that order (after the selector's offset). Choosing one switches m_pNumber
+// to radix 10, 16 or 8; with no m_pNumber it does nothing more than a
+// CSelectCombo. Setting the selection by code switches nothing.
+class CInputNumberMultiForm : public CSelectCombo {
+ public:
+  BOOL OnChildNotify(UINT nCode) override;
+
+  CInputNumberMulti* m_pNumber = nullptr;
 };
 
 // An Int input whose owner page may paint a valid value as conflicting.
