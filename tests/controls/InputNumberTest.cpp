@@ -1,6 +1,7 @@
 // Number inputs driven like a user: typed keys, pastes from the clipboard,
 // and the colours they show.
 #include "InputNumber.h"
+#include "NormalDialog.h"
 
 #include "DialogTemplate.h"
 #include "ModalScript.h"
@@ -458,4 +459,57 @@ TEST_F(InputNumberTest, RadixChangesShowTheSameNumberOrTheDefault) {
     EXPECT_TRUE(dlg.m_multi.m_bValid);
     EXPECT_EQ(dlg.m_multi.m_nMaxLength, 3);  // "3E8"
   });
+}
+
+namespace {
+
+const DialogTemplate kRadixDialog{9105, "Radix", 160, 80, WS_CAPTION | DS_MODALFRAME, "MS Shell Dlg", 8,
+                                  {
+                                      {100, Kind::Edit, "", 10, 10, 60, 12, V},
+                                      {110, Kind::ComboDropDown, "", 80, 10, 60, 60, V},
+                                      {IDOK, Kind::DefPushButton, "OK", 100, 60, 50, 14, V},
+                                  }};
+KT_DIALOG_TEMPLATE(kRadixDialog);
+
+class RadixDialog : public CNormalDialog {
+ public:
+  RadixDialog() : CNormalDialog(9105) {}
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_Control(pDX, 100, m_number);
+    DDX_Control(pDX, 110, m_form);
+  }
+  BOOL OnInitDialog() override {
+    CNormalDialog::OnInitDialog();
+    for (const char* s : {"Dec(10)", "Hex(16)", "Oct(8)"}) m_form.AddString(s);
+    m_form.SetCurSel(0);
+    m_form.m_pNumber = &m_number;
+    m_number.SetValue(255);
+    return TRUE;
+  }
+  CInputNumberMulti m_number;
+  CInputNumberMultiForm m_form;
+};
+
+}  // namespace
+
+TEST_F(InputNumberTest, TheRadixSelectorSwitchesItsNumberOnTheUsersChoice) {
+  modal.ExpectDialog<RadixDialog>([](RadixDialog& dlg) {
+    kt::test::SelectComboItem(&dlg.m_form, 1);
+    EXPECT_EQ(dlg.m_number.m_nRadix, 16);
+    EXPECT_EQ(dlg.m_number.GetWindowText(), "FF");
+    kt::test::SelectComboItem(&dlg.m_form, 2);
+    EXPECT_EQ(dlg.m_number.GetWindowText(), "377");
+    kt::test::SelectComboItem(&dlg.m_form, 0);
+    EXPECT_EQ(dlg.m_number.GetWindowText(), "255");
+    // A selection made by code switches nothing; neither does a selector
+    // without its number.
+    dlg.m_form.SetCurSel(1);
+    EXPECT_EQ(dlg.m_number.m_nRadix, 10);
+    dlg.m_form.m_pNumber = nullptr;
+    kt::test::SelectComboItem(&dlg.m_form, 2);
+    EXPECT_EQ(dlg.m_number.m_nRadix, 10);
+    dlg.EndDialog(IDOK);
+  });
+  RadixDialog dlg;
+  dlg.DoModal();
 }
