@@ -1,0 +1,107 @@
+#include "NormalDialog.h"
+
+#include <utility>
+
+// ---------------------------------------------------------------------------
+// CNormalDialog
+
+void CNormalDialog::DDX_Control(CDataExchange* pDX, int nID, CWnd& control, BOOL bNoList) {
+  ::DDX_Control(pDX, nID, control);
+  if (!bNoList) m_controls.push_back(&control);
+  if (auto* number = dynamic_cast<CInputNumber*>(&control)) {
+    m_numberInputs.push_back(number);
+  } else if (auto* combo = dynamic_cast<CSelectCombo*>(&control)) {
+    m_selectCombos.push_back(combo);
+  }
+}
+
+void CNormalDialog::DisableAllControls() {
+  for (CWnd* control : m_controls) control->EnableWindow(FALSE);
+}
+
+void CNormalDialog::InitSelectCombos() {
+  for (CSelectCombo* combo : m_selectCombos) combo->InitSelectOnly();
+}
+
+BOOL CNormalDialog::OnInitDialog() {
+  CDialogEx::OnInitDialog();
+  InitSelectCombos();
+  return TRUE;
+}
+
+BOOL CNormalDialog::AllNumbersValid() {
+  for (const CInputNumber* number : m_numberInputs) {
+    if (!number->m_bValid) return FALSE;
+  }
+  return TRUE;
+}
+
+// ---------------------------------------------------------------------------
+// CTabDialog, CSubDialogChild
+
+BOOL CTabDialog::StorePage(BOOL) { return FALSE; }
+void CTabDialog::RefreshControls() {}
+void CTabDialog::PrepareSave() {}
+BOOL CTabDialog::CheckSettings(BOOL) { return TRUE; }
+
+BOOL CSubDialogChild::CheckParam() { return TRUE; }
+void CSubDialogChild::LoadParam(kt::OiParamConfig*) {}
+void CSubDialogChild::StoreParam(kt::OiParamConfig*) {}
+
+// ---------------------------------------------------------------------------
+// CSubDialogParent
+
+CSubDialogParent::~CSubDialogParent() {
+  m_pCurrent = nullptr;
+  m_children.clear();  // each child dialog destroys its window
+  // The placeholder belongs to the page: let go of it without deleting it.
+  UnsubclassWindow();
+}
+
+void CSubDialogParent::AddChild(int kind, UINT nIDTemplate, CDialog* pChild) {
+  std::unique_ptr<CDialog> child(pChild);
+  if (!child) return;
+  CWnd* page = GetParent();
+  if (m_rcChild.right == m_rcChild.left) {
+    GetWindowRect(&m_rcChild);
+    if (page) page->ScreenToClient(&m_rcChild);
+  }
+  child->Create(nIDTemplate, page);
+  child->MoveWindow(m_rcChild, TRUE);
+  m_children.push_back(SubDialogEntry{kind, std::move(child)});
+}
+
+void CSubDialogParent::ShowChild(int kind) {
+  if (m_pCurrent) {
+    m_pCurrent->ShowWindow(SW_HIDE);
+    m_pCurrent = nullptr;
+  }
+  for (SubDialogEntry& entry : m_children) {
+    if (entry.kind == kind) {
+      m_pCurrent = entry.pDialog.get();
+      m_pCurrent->ShowWindow(SW_SHOW);
+      return;
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// PageErrorList
+
+void PageErrorList::Add(CInputNumber* pControl, const CString& message) {
+  m_controls.push_back(pControl);
+  m_messages.push_back(message);
+}
+
+BOOL PageErrorList::Check(BOOL bShowError) const {
+  for (std::size_t i = 0; i < m_controls.size(); ++i) {
+    if (m_controls[i]->m_bValid) continue;
+    if (bShowError) AfxMessageBox(m_messages[i], MB_ICONERROR);
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void PageErrorList::ResetDisabledInputs() const {
+  for (CInputNumber* control : m_controls) control->ResetIfDisabled();
+}
