@@ -1,0 +1,3 @@
+#include "DlgConfig.h"
+
+CDlgConfig::CDlgConfig(CWnd* pParent) : CNormalDialog(IDD, pParent) {}
