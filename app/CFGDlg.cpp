@@ -73,7 +73,11 @@ BOOL CCFGDlg::OnInitDialog() {
   m_pPageMainte->Create(CDlgMainte::IDD, &m_tab);
   m_pPageMainte->MoveWindow(page, TRUE);
   for (CWnd* p : {static_cast<CWnd*>(m_pPageConfig.get()), static_cast<CWnd*>(m_pPageMainte.get())}) {
-    if (QWidget* w = p->GetSafeHwnd()) w->installEventFilter(new ContextMenuForwarder(this, w));
+    if (QWidget* w = p->GetSafeHwnd()) {
+      w->installEventFilter(new ContextMenuForwarder(this, w));
+      // The page reaches over the tab control's frame; let the frame show.
+      w->setAutoFillBackground(false);
+    }
   }
 
   m_tab.SetCurSel(0);

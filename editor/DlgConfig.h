@@ -8,6 +8,9 @@ class CDlgConfig : public CNormalDialog {
   enum { IDD = 130 };
   explicit CDlgConfig(CWnd* pParent = nullptr);
 
+  // Empties the status text.
+  BOOL OnInitDialog() override;
+
   // Enter and Escape do not close the page.
   void OnOK() override {}
   void OnCancel() override {}

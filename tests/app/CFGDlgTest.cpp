@@ -49,6 +49,14 @@ void RightClickAt(CWnd* wnd, CPoint point) {
   QApplication::sendEvent(w, &ev);
 }
 
+// With KT_SCREENSHOT_DIR set, saves a picture of the window there.
+void Screenshot(CWnd* wnd, const char* name) {
+  const char* dir = std::getenv("KT_SCREENSHOT_DIR");
+  if (!dir) return;
+  kt::test::PumpEvents();
+  wnd->GetSafeHwnd()->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name)));
+}
+
 QString TooltipOf(CButtonTooltip& button) { return button.GetSafeHwnd() ? button.GetTooltipText() : QString(); }
 
 }  // namespace
@@ -75,13 +83,10 @@ TEST_F(CFGDlgTest, TheWindowHasItsCaptionTabsAndVisibleControls) {
     EXPECT_EQ(QStringLiteral("New setting"), dlg.m_pPageConfig->GetDlgItemText(1003));
     EXPECT_EQ(QStringLiteral("Date/Time"), dlg.m_pPageMainte->GetDlgItemText(1006));
 
-    if (const char* dir = std::getenv("KT_SCREENSHOT_DIR")) {
-      kt::test::PumpEvents();
-      dlg.GetSafeHwnd()->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("main-setting.png")));
-      kt::test::SelectTab(&dlg.m_tab, 1);
-      kt::test::PumpEvents();
-      dlg.GetSafeHwnd()->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("main-maintenance.png")));
-    }
+    EXPECT_EQ(QString(), dlg.m_pPageConfig->GetDlgItemText(1143));
+    Screenshot(&dlg, "main-setting.png");
+    kt::test::SelectTab(&dlg.m_tab, 1);
+    Screenshot(&dlg, "main-maintenance.png");
   });
 }
 
@@ -140,6 +145,7 @@ TEST_F(CFGDlgTest, ARightClickAnywhereOffersTheAboutBox) {
       EXPECT_EQ(QStringLiteral("Version No, KT2057CFG"), about.GetSafeHwnd()->windowTitle());
       EXPECT_EQ(QStringLiteral("1.0.10.0"), about.GetDlgItemText(1163));
       EXPECT_EQ(QString(), about.GetDlgItemText(1001));
+      Screenshot(&about, "about.png");
       kt::test::Click(about, IDOK);
     });
   };
@@ -173,6 +179,7 @@ TEST_F(CFGDlgTest, ThePortDialogFromTheComButtonRenewsTheTooltip) {
   Run([&](CCFGDlg& dlg) {
     modal.ExpectDialog<CDlgCom>([](CDlgCom& com) {
       EXPECT_EQ(1, com.m_comboPort.GetCurSel());
+      Screenshot(&com, "com.png");
       kt::test::SelectComboItem(&com.m_comboPort, 6);
       kt::test::Click(com, IDOK);
     });
