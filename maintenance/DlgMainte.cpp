@@ -1,0 +1,3 @@
+#include "DlgMainte.h"
+
+CDlgMainte::CDlgMainte(CWnd* pParent) : CNormalDialog(IDD, pParent) {}
