@@ -244,6 +244,43 @@ BOOL CInputNumberFloat::SetRange(double dMin, double dMax, double dDefault) {
 void CInputNumberFloat::SetValue(double dValue) { SetWindowText(FormatValue(dValue)); }
 
 // ---------------------------------------------------------------------------
+// What the three integer controls share
+
+namespace {
+
+// Back to the default only when disabled and holding a text that is not a
+// valid value.
+template <class Control>
+void ResetIntegerIfDisabled(Control& c) {
+  if (!c.GetSafeHwnd() || c.IsWindowEnabled()) return;
+  if (c.CheckValue(c.GetWindowText())) return;
+  c.m_nValue = c.m_nDefault;
+  c.SetValue(c.m_nDefault);
+}
+
+// Next value, or m_nMin past m_nMax (and at the top of the type, which is
+// never above m_nMax); only for an enabled, non-empty control.
+template <class Control>
+void IncrementInteger(Control& c) {
+  if (!c.GetSafeHwnd() || !c.IsWindowEnabled() || c.GetWindowText().isEmpty()) return;
+  c.SetValue(c.m_nValue >= c.m_nMax ? c.m_nMin : c.m_nValue + 1);
+}
+
+// The field's width comes first, so that the default always fits it.
+template <class Control, class T>
+BOOL SetIntegerRange(Control& c, T nMin, T nMax, T nDefault) {
+  if (nMax < nMin) return FALSE;
+  c.m_nMin = nMin;
+  c.m_nMax = nMax;
+  c.m_nDefault = nDefault;
+  c.m_nMaxLength = static_cast<int>(std::max(QString::number(nMax).size(), QString::number(nMin).size()));
+  c.SetValue(nDefault);
+  return TRUE;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
 // CInputNumberInt
 
 BOOL CInputNumberInt::IsValidChar(UINT nChar, CString strText, int nCaret) {
@@ -268,28 +305,11 @@ BOOL CInputNumberInt::CheckValue(CString strText) {
 
 BOOL CInputNumberInt::OnTextChanged() { return ProcessTextChange(m_strPrev, m_nMaxLength, true, false); }
 
-void CInputNumberInt::ResetIfDisabled() {
-  if (!GetSafeHwnd() || IsWindowEnabled()) return;
-  if (CheckValue(GetWindowText())) return;
-  m_nValue = m_nDefault;
-  SetValue(m_nDefault);
-}
+void CInputNumberInt::ResetIfDisabled() { ResetIntegerIfDisabled(*this); }
 
-void CInputNumberInt::IncrementValue() {
-  if (!GetSafeHwnd() || !IsWindowEnabled() || GetWindowText().isEmpty()) return;
-  // At m_nMax, or at the top of the type, the next value is m_nMin.
-  SetValue(m_nValue >= m_nMax ? m_nMin : m_nValue + 1);
-}
+void CInputNumberInt::IncrementValue() { IncrementInteger(*this); }
 
-BOOL CInputNumberInt::SetRange(int nMin, int nMax, int nDefault) {
-  if (nMax < nMin) return FALSE;
-  m_nMin = nMin;
-  m_nMax = nMax;
-  m_nDefault = nDefault;
-  m_nMaxLength = static_cast<int>(std::max(QString::number(nMax).size(), QString::number(nMin).size()));
-  SetValue(nDefault);
-  return TRUE;
-}
+BOOL CInputNumberInt::SetRange(int nMin, int nMax, int nDefault) { return SetIntegerRange(*this, nMin, nMax, nDefault); }
 
 void CInputNumberInt::SetValue(int nValue) { SetWindowText(QString::number(nValue)); }
 
@@ -315,27 +335,11 @@ BOOL CInputNumberUint::CheckValue(CString strText) {
 
 BOOL CInputNumberUint::OnTextChanged() { return ProcessTextChange(m_strPrev, m_nMaxLength, false, false); }
 
-void CInputNumberUint::ResetIfDisabled() {
-  if (!GetSafeHwnd() || IsWindowEnabled()) return;
-  if (CheckValue(GetWindowText())) return;
-  m_nValue = m_nDefault;
-  SetValue(m_nDefault);
-}
+void CInputNumberUint::ResetIfDisabled() { ResetIntegerIfDisabled(*this); }
 
-void CInputNumberUint::IncrementValue() {
-  if (!GetSafeHwnd() || !IsWindowEnabled() || GetWindowText().isEmpty()) return;
-  SetValue(m_nValue >= m_nMax ? m_nMin : m_nValue + 1);
-}
+void CInputNumberUint::IncrementValue() { IncrementInteger(*this); }
 
-BOOL CInputNumberUint::SetRange(UINT nMin, UINT nMax, UINT nDefault) {
-  if (nMax < nMin) return FALSE;
-  m_nMin = nMin;
-  m_nMax = nMax;
-  m_nDefault = nDefault;
-  m_nMaxLength = static_cast<int>(std::max(QString::number(nMax).size(), QString::number(nMin).size()));
-  SetValue(nDefault);
-  return TRUE;
-}
+BOOL CInputNumberUint::SetRange(UINT nMin, UINT nMax, UINT nDefault) { return SetIntegerRange(*this, nMin, nMax, nDefault); }
 
 void CInputNumberUint::SetValue(UINT nValue) { SetWindowText(QString::number(nValue)); }
 
@@ -370,17 +374,9 @@ BOOL CInputNumberMulti::CheckValue(CString strText) {
 
 BOOL CInputNumberMulti::OnTextChanged() { return ProcessTextChange(m_strPrev, m_nMaxLength, false, false); }
 
-void CInputNumberMulti::ResetIfDisabled() {
-  if (!GetSafeHwnd() || IsWindowEnabled()) return;
-  if (CheckValue(GetWindowText())) return;
-  m_nValue = m_nDefault;
-  SetValue(m_nDefault);
-}
+void CInputNumberMulti::ResetIfDisabled() { ResetIntegerIfDisabled(*this); }
 
-void CInputNumberMulti::IncrementValue() {
-  if (!GetSafeHwnd() || !IsWindowEnabled() || GetWindowText().isEmpty()) return;
-  SetValue(m_nValue >= m_nMax ? m_nMin : m_nValue + 1);
-}
+void CInputNumberMulti::IncrementValue() { IncrementInteger(*this); }
 
 CString CInputNumberMulti::FormatValue(UINT nValue) const {
   if (m_strFormat == QLatin1String("%X")) return QString::number(nValue, 16).toUpper();
