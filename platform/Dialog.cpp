@@ -83,17 +83,26 @@ void KtDialog::closeEvent(QCloseEvent* ev) {
   }
 }
 
-void KtDialog::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  PaintScope scope(this, &painter);
-  if (CWnd* d = CWnd::FromHandlePermanent(this)) d->OnPaint();
+namespace {
+
+// Modal dialogs and child dialogs paint and offer context menus alike.
+void PaintDialogWidget(QWidget* w) {
+  QPainter painter(w);
+  PaintScope scope(w, &painter);
+  if (CWnd* d = CWnd::FromHandlePermanent(w)) d->OnPaint();
 }
 
-void KtDialog::contextMenuEvent(QContextMenuEvent* ev) {
-  if (CWnd* d = CWnd::FromHandlePermanent(this)) {
-    d->OnContextMenu(d, CPoint(ev->globalPos().x(), ev->globalPos().y()));
-  }
+bool ContextMenuOfDialogWidget(QWidget* w, QContextMenuEvent* ev) {
+  CWnd* d = CWnd::FromHandlePermanent(w);
+  if (d) d->OnContextMenu(d, CPoint(ev->globalPos().x(), ev->globalPos().y()));
+  return d != nullptr;
 }
+
+}  // namespace
+
+void KtDialog::paintEvent(QPaintEvent*) { PaintDialogWidget(this); }
+
+void KtDialog::contextMenuEvent(QContextMenuEvent* ev) { ContextMenuOfDialogWidget(this, ev); }
 
 KtPage::KtPage(QWidget* parent) : QWidget(parent) {
   setProperty(kPropDialog, true);
@@ -112,18 +121,10 @@ void KtPage::keyPressEvent(QKeyEvent* ev) {
   QWidget::keyPressEvent(ev);
 }
 
-void KtPage::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  PaintScope scope(this, &painter);
-  if (CWnd* d = CWnd::FromHandlePermanent(this)) d->OnPaint();
-}
+void KtPage::paintEvent(QPaintEvent*) { PaintDialogWidget(this); }
 
 void KtPage::contextMenuEvent(QContextMenuEvent* ev) {
-  if (CWnd* d = CWnd::FromHandlePermanent(this)) {
-    d->OnContextMenu(d, CPoint(ev->globalPos().x(), ev->globalPos().y()));
-  } else {
-    ev->ignore();
-  }
+  if (!ContextMenuOfDialogWidget(this, ev)) ev->ignore();
 }
 
 }  // namespace kt::detail
