@@ -3,6 +3,7 @@
 #include "CFGDlg.h"
 #include "ComPorts.h"
 #include "DeviceHooks.h"
+#include "DlgLogin.h"
 
 #include <curl/curl.h>
 
@@ -54,6 +55,7 @@ BOOL CCFGApp::InitInstance() {
 
   LoadPreferences();
   InstallDeviceHooks();
+  kt::InstallLoginDialog();
 
   {
     CCFGDlg dlg;

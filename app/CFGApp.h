@@ -25,7 +25,6 @@ class CCFGApp : public CWinApp, public kt::ConnectionSettings, public kt::AppPre
   void LoadPreferences();
 
   // The device link's message boxes and wait cursor, through the framework.
-  // The login prompt is left as it is.
   static void InstallDeviceHooks();
 
  private:

@@ -81,6 +81,8 @@ TEST_F(CFGAppTest, StartUpRunsTheMainWindowAndReturnsFalseWhateverItReturned) {
       EXPECT_EQ(3, app.m_nCom);
       EXPECT_EQ(0, app.m_bTagMessage);
       EXPECT_EQ(static_cast<CWnd*>(&dlg), app.m_pMainWnd);
+      // Every request that asks for the login shows the login dialog.
+      EXPECT_TRUE(static_cast<bool>(kt::DeviceLinkHooks().runLoginDialog));
       if (end == IDOK) {
         kt::test::Click(dlg, IDOK);  // "Quit"
       } else {
