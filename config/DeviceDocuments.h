@@ -81,7 +81,7 @@ struct SdInfo {
     char SIZE[32];   // capacity in bytes, as text
 };
 
-// ---- readers (to be implemented over the configuration reader's cursor) ----
+// ---- readers (over the configuration reader's cursor, JsonCursor.h) ----
 //
 // Each reads `length` bytes of UTF-8 `text` (no zero byte needed) and fills
 // the record in place, leaving fields whose key is missing or mistyped as the

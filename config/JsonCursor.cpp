@@ -96,6 +96,20 @@ void ReadHex(const char* key, T& field, std::int64_t min, std::int64_t max, u32&
     field = static_cast<T>(v);
 }
 
+template <class T>
+void ReadArrayLong(std::size_t index, T& field, u32& flags) {
+    // json_array_get is null unless the current container is an array with
+    // more than `index` elements.
+    json_t* element = json_array_get(g_jsonCurrent, index);
+    if (!json_is_integer(element)) {
+        flags |= JSON_READ_UNKNOWN_TAG;
+        JsonTrace("getALONG UNKNOWN_ARRAY: %d\r\n", static_cast<int>(index));
+        return;
+    }
+    // Conversion to unsigned keeps the low bits, negative values included.
+    field = static_cast<T>(static_cast<std::uint64_t>(json_integer_value(element)));
+}
+
 }  // namespace
 
 void JsonSetTraceSink(JsonTraceSink sink, void* context) {
@@ -271,6 +285,9 @@ void getAHEX(const char* key, u32* fields, int count, u32& flags) {
     }
     JSON_CLOSE();
 }
+
+void getALONG(std::size_t index, u8& field, u32& flags) { ReadArrayLong(index, field, flags); }
+void getALONG(std::size_t index, u16& field, u32& flags) { ReadArrayLong(index, field, flags); }
 
 std::int64_t JsonParseHex(const char* text) {
     const char* p = text;

@@ -114,6 +114,14 @@ void getENUM(const char* key, u32& field, int base, u32& flags);
 // are ignored; a missing or mistyped one keeps its field.
 void getAHEX(const char* key, u32* fields, int count, u32& flags);
 
+// Element `index` of the current array (opened with JSON_ARRAY_OPEN): a JSON
+// integer whose low bits go into the field's width without a range check. A
+// missing or mistyped element traces "getALONG UNKNOWN_ARRAY: <index>", keeps
+// the field and sets JSON_READ_UNKNOWN_TAG (readers that report no flags
+// simply drop them).
+void getALONG(std::size_t index, u8& field, u32& flags);
+void getALONG(std::size_t index, u16& field, u32& flags);
+
 // Hexadecimal text to a 64-bit value: leading white space, an optional sign
 // and an optional "0x"/"0X"; digits up to the first non-digit; no digits give
 // 0; values beyond the 64-bit range saturate. Independent of the locale.
