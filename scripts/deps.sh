@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libjansson-dev zlib1g-dev libcurl4-openssl-dev
   libcpp-httplib-dev libgtest-dev googletest libgmock-dev libbenchmark-dev
   locales
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-ipafont-gothic
 )
 
 as_root() {
