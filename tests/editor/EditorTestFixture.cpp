@@ -37,7 +37,7 @@ EditorTest::EditorTest() {
 
 EditorTest::~EditorTest() = default;
 
-DeviceConfig EditorTest::Defaults() {
+DeviceConfig EditorTestAccess::Defaults() {
   DeviceConfig cfg;
   InitDeviceConfig(&cfg);
   return cfg;

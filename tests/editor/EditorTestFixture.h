@@ -17,13 +17,18 @@
 
 namespace kt::test {
 
+// Record helpers, also for code outside the fixture.
+struct EditorTestAccess {
+  // The factory defaults.
+  static DeviceConfig Defaults();
+};
+
 class EditorTest : public GuiTest {
  protected:
   EditorTest();
   ~EditorTest() override;
 
-  // The factory defaults.
-  static DeviceConfig Defaults();
+  static DeviceConfig Defaults() { return EditorTestAccess::Defaults(); }
   // The configuration document of a record.
   static QByteArray Document(const DeviceConfig& cfg);
   // Whole records compared byte for byte.
