@@ -1,5 +1,8 @@
 #include "InputIPAddress.h"
 
+#include <QPalette>
+#include <QWidget>
+
 #include <cstdio>
 #include <cstring>
 
@@ -56,9 +59,24 @@ BOOL CInputIPAddress::IsValid() {
 }
 
 HBRUSH CInputIPAddress::CtlColor(CDC* pDC, UINT) {
-  if (IsValid()) return nullptr;
+  const bool valid = IsValid() != FALSE;
+  PaintFrame(valid);
+  if (valid) return nullptr;
   pDC->SetBkColor(kInvalidColor);
   return &m_brInvalid;
+}
+
+void CInputIPAddress::PaintFrame(bool valid) {
+  // The fields ask for their colours; the strip around them and the dots
+  // between them belong to the control and take the same colour.
+  QWidget* w = GetSafeHwnd();
+  if (!w) return;
+  const QColor want = valid ? QPalette().color(QPalette::Base)
+                            : QColor(GetRValue(kInvalidColor), GetGValue(kInvalidColor), GetBValue(kInvalidColor));
+  if (w->palette().color(QPalette::Base) == want) return;
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Base, want);
+  w->setPalette(pal);
 }
 
 BOOL CInputIPAddress::OnChildNotify(UINT nCode) {

@@ -27,4 +27,7 @@ class CInputIPAddress : public CIPAddressCtrl {
 
  protected:
   CBrush m_brInvalid;
+
+ private:
+  void PaintFrame(bool valid);
 };

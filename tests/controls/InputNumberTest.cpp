@@ -157,7 +157,7 @@ TEST_F(InputNumberTest, TypingAndPastingRefuseRollBackOrMarkInvalid) {
       {"sixth digit rolled back", Cls::Int, port, "655351", nullptr, "65535", true},
       {"pasted number", Cls::Int, port, "", "443", "443", true},
       {"pasted mixture rolled back", Cls::Int, port, "44", "3x", "44", true},
-      {"pasted full-width digits rolled back", Cls::Int, port, "7", QStringLiteral("\uFF11").toUtf8().constData(), "7",
+      {"pasted full-width digits rolled back", Cls::Int, port, "7", "\xEF\xBC\x91" /* U+FF11 */, "7",
        true},
       // Int over its whole type: 64-bit parse, 32-bit limits.
       {"int minimum", Cls::Int, fullInt, "-2147483648", nullptr, "-2147483648", true},

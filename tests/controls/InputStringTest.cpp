@@ -346,6 +346,8 @@ TEST_F(InputStringTest, AnIncompleteAddressIsYellowUnlessDisabled) {
     EXPECT_FALSE(dlg.m_ip.SetAddress(""));
     EXPECT_FALSE(dlg.m_ip.IsValid());
     EXPECT_EQ(kt::test::BackgroundOf(&dlg.m_ip), kYellow);
+    // The strip around the fields too, not just the fields.
+    EXPECT_EQ(dlg.m_ip.GetSafeHwnd()->palette().color(QPalette::Base), QColor(255, 241, 0));
 
     dlg.m_ip.EnableWindow(FALSE);
     EXPECT_TRUE(dlg.m_ip.IsValid());
@@ -364,6 +366,7 @@ TEST_F(InputStringTest, AnIncompleteAddressIsYellowUnlessDisabled) {
     EXPECT_TRUE(dlg.m_ip.GetAddress(buffer));
     EXPECT_STREQ(buffer, "10.1.2.3");
     EXPECT_NE(kt::test::BackgroundOf(&dlg.m_ip), kYellow);
+    EXPECT_NE(dlg.m_ip.GetSafeHwnd()->palette().color(QPalette::Base), QColor(255, 241, 0));
   });
 }
 
