@@ -11,14 +11,9 @@
 
 namespace {
 
+using kt::test::Retype;
 constexpr int kPageCom = 0;
 constexpr int kPageLog = 1;
-
-void Retype(CWnd* edit, const QString& text) {
-  edit->SetFocus();
-  static_cast<CEdit*>(edit)->SetSel(0, -1);
-  kt::test::TypeText(edit, text);
-}
 
 CDlgConfigCom& ComPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigCom&>(*dlg.m_pages[kPageCom]); }
 CDlgConfigLog& LogPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigLog&>(*dlg.m_pages[kPageLog]); }

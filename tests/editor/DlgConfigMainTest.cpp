@@ -15,18 +15,12 @@
 
 namespace {
 
+using kt::test::Retype;
 using kt::test::FakeResponse;
 
 constexpr int kPageCom = 0;
 constexpr int kPageLog = 1;
 const QString kDiscard = QStringLiteral("Are you sure you want to discard the settings?");
-
-// Replaces the whole text of an edit as a user does: select all, type.
-void Retype(CWnd* edit, const QString& text) {
-  edit->SetFocus();
-  static_cast<CEdit*>(edit)->SetSel(0, -1);
-  kt::test::TypeText(edit, text);
-}
 
 CDlgConfigCom& ComPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigCom&>(*dlg.m_pages[kPageCom]); }
 

@@ -10,6 +10,12 @@
 
 namespace kt::test {
 
+void Retype(CWnd* edit, const QString& text) {
+  edit->SetFocus();
+  static_cast<CEdit*>(edit)->SetSel(0, -1);
+  TypeText(edit, text);
+}
+
 EditorTest::EditorTest() {
   DeviceHooks hooks;
   hooks.runLoginDialog = [this] {

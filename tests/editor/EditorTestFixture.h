@@ -17,6 +17,9 @@
 
 namespace kt::test {
 
+// Replaces the whole text of an edit as a user does: select all, type.
+void Retype(CWnd* edit, const QString& text);
+
 // Record helpers, also for code outside the fixture.
 struct EditorTestAccess {
   // The factory defaults.
