@@ -23,6 +23,7 @@
 #include <vector>
 
 namespace kt {
+struct DeviceConfig;
 struct OiParamConfig;
 }  // namespace kt
 
@@ -69,6 +70,10 @@ class CTabDialog : public CNormalDialog {
   // Enter and Escape never close a page.
   void OnOK() override {}
   void OnCancel() override {}
+
+  // The record the page edits; set by its owner before the page's window
+  // exists.
+  kt::DeviceConfig* m_pConfig = nullptr;
 };
 
 class CSubDialogChild : public CNormalDialog {

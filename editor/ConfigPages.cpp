@@ -1,0 +1,21 @@
+#include "ConfigPages.h"
+
+#include "DlgConfigCom.h"
+#include "DlgConfigLog.h"
+
+namespace {
+
+template <class Page>
+CTabDialog* MakePage(CWnd* pParent) {
+  return new Page(pParent);
+}
+
+// Tab order: COM.1, COM.2, C, AI, DI, OI, DO, Trend, Log, Disp, Mail.
+const ConfigPageEntry kPages[] = {
+    {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
+    {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
+};
+
+}  // namespace
+
+std::span<const ConfigPageEntry> ConfigPageTable() { return kPages; }

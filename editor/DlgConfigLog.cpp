@@ -1,0 +1,67 @@
+#include "DlgConfigLog.h"
+
+#include "DeviceConfig.h"
+
+namespace {
+
+// A switch of the record: 1 is "Enable", anything else "Disable".
+void LoadSwitch(CButton& disable, CButton& enable, kt::u32 value) {
+  enable.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
+  disable.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
+}
+
+kt::u32 StoreSwitch(const CButton& enable) { return enable.GetCheck() == BST_CHECKED ? 1 : 0; }
+
+}  // namespace
+
+CDlgConfigLog::CDlgConfigLog(CWnd* pParent) : CTabDialog(IDD, pParent) {}
+
+void CDlgConfigLog::DoDataExchange(CDataExchange* pDX) {
+  CTabDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, 1340, m_radioSysDisable);
+  DDX_Control(pDX, 1341, m_radioSysEnable);
+  DDX_Control(pDX, 1342, m_radioEveDisable);
+  DDX_Control(pDX, 1343, m_radioEveEnable);
+  DDX_Control(pDX, 1344, m_radioComDisable);
+  DDX_Control(pDX, 1345, m_radioComEnable);
+  DDX_Control(pDX, 1346, m_comboEncode);
+}
+
+BOOL CDlgConfigLog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  InitSelectCombos();
+  // The item index is the value of LOG.ENCODE.
+  m_comboEncode.AddString(QStringLiteral("UTF-8"));
+  m_comboEncode.AddString(QStringLiteral("Shift-JIS"));
+  LoadSettings();
+  return TRUE;
+}
+
+void CDlgConfigLog::LoadSettings() {
+  const kt::LogConfig& log = m_pConfig->LOG;
+  LoadSwitch(m_radioSysDisable, m_radioSysEnable, log.LOG.SYS);
+  LoadSwitch(m_radioEveDisable, m_radioEveEnable, log.LOG.EVE);
+  LoadSwitch(m_radioComDisable, m_radioComEnable, log.LOG.COM);
+  const int count = static_cast<int>(m_comboEncode.m_items.size());
+  m_comboEncode.SetCurSel(log.ENCODE < static_cast<kt::u32>(count) ? static_cast<int>(log.ENCODE) : 0);
+}
+
+void CDlgConfigLog::StoreSettings() {
+  kt::LogConfig& log = m_pConfig->LOG;
+  log.LOG.SYS = StoreSwitch(m_radioSysEnable);
+  log.LOG.EVE = StoreSwitch(m_radioEveEnable);
+  log.LOG.COM = StoreSwitch(m_radioComEnable);
+  const int sel = m_comboEncode.GetCurSel();
+  log.ENCODE = sel < 0 ? 0 : static_cast<kt::u32>(sel + m_comboEncode.m_nOffset);
+}
+
+BOOL CDlgConfigLog::StorePage(BOOL) {
+  StoreSettings();
+  return TRUE;
+}
+
+void CDlgConfigLog::RefreshControls() {
+  CWnd* focus = CWnd::GetFocus();
+  if (focus) focus->SetFocus();
+  Invalidate(TRUE);
+}
