@@ -195,7 +195,7 @@ TEST_F(ConfigPagesTest, ADisabledValueOutOfRangeNeverTrapsTheUser) {
 // With KT_SCREENSHOT_DIR set, pictures of the editor on each page.
 TEST_F(ConfigPagesTest, Screenshots) {
   const char* dir = std::getenv("KT_SCREENSHOT_DIR");
-  if (!dir) GTEST_SKIP() << "KT_SCREENSHOT_DIR not set";
+  if (!dir) return;  // pictures only on demand
   RunEditor(NonDefault(), [&](CDlgConfigMain& dlg) {
     for (int i = 0; i < static_cast<int>(dlg.m_pages.size()); ++i) {
       kt::test::SelectTab(&dlg.m_tab, i);
