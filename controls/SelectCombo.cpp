@@ -214,6 +214,9 @@ LRESULT CSelectCombo::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_SELECTCOMBO_REPORT:
+      // Like any notification, the report passes the control itself first
+      // (the radix selector acts on it), then goes to the parent.
+      if (OnChildNotify(CBN_SELCHANGE)) return 0;
       if (CWnd* parent = GetParent()) {
         parent->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(GetDlgCtrlID()), CBN_SELCHANGE),
                             reinterpret_cast<LPARAM>(GetSafeHwnd()));

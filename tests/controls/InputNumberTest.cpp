@@ -501,6 +501,13 @@ TEST_F(InputNumberTest, TheRadixSelectorSwitchesItsNumberOnTheUsersChoice) {
     EXPECT_EQ(dlg.m_number.GetWindowText(), "377");
     kt::test::SelectComboItem(&dlg.m_form, 0);
     EXPECT_EQ(dlg.m_number.GetWindowText(), "255");
+    // Closing the list on the same radix still applies it: an emptied
+    // number comes back as its default.
+    dlg.m_number.SetWindowText("");
+    ASSERT_FALSE(dlg.m_number.m_bValid);
+    kt::test::SelectComboItem(&dlg.m_form, 0);
+    kt::test::PumpEvents();
+    EXPECT_EQ(dlg.m_number.GetWindowText(), "0");
     // A selection made by code switches nothing; neither does a selector
     // without its number.
     dlg.m_form.SetCurSel(1);
