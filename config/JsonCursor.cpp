@@ -117,7 +117,10 @@ void JsonSetTraceSink(JsonTraceSink sink, void* context) {
     g_traceContext = context;
 }
 
+void JsonDiscardTrace(void*, const char*, std::size_t) {}
+
 void JsonTrace(const char* format, ...) {
+    if (g_traceSink == JsonDiscardTrace) return;
     char line[256];
     va_list args;
     va_start(args, format);

@@ -46,6 +46,8 @@ extern json_t* g_jsonCurrent;
 // which writes the lines to standard output.
 using JsonTraceSink = void (*)(void* context, const char* line, std::size_t length);
 void JsonSetTraceSink(JsonTraceSink sink, void* context);
+// A sink that drops every line; with it installed nothing is even formatted.
+void JsonDiscardTrace(void* context, const char* line, std::size_t length);
 void JsonTrace(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // ---- documents ----
