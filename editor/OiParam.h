@@ -1,0 +1,64 @@
+// Operand selectors of the operation sub-dialogs.
+//
+// An operand row is three controls: a source combo box (a COiParam), a
+// channel combo box and a constant input. The source keeps the other two in
+// step: "Const" enables the constant, a channel source enables the channel
+// box and refills it with that source's channel numbers. The source's item
+// index is the operand's TYPE, the channel's item index its NO.
+//
+// COiParamAiOi is the source of an operand that must be a channel ("AI",
+// "DI", "OI", "AI_Zone" = TYPE 1-4), without a constant.
+#pragma once
+
+#include "InputNumber.h"
+#include "SelectCombo.h"
+
+#include <cstdint>
+
+class COiParam : public CSelectCombo {
+ public:
+  // Call once the three controls are bound.
+  void Init(CSelectCombo* pChannel, CInputNumberFloat* pConstant);
+  // Selects the source (item 0 "Const" when type is no item) and sets the
+  // enabled states; returns the item selected. Neither refills the channel
+  // box nor changes the constant.
+  int SetType(int type);
+  // Shows one operand.
+  void SetParam(int type, std::uint16_t no, double constant);
+  // The user's choice of a source.
+  void OnCbnSelchange();
+
+  BOOL OnChildNotify(UINT nCode) override;
+
+  CSelectCombo* m_pChannel = nullptr;       // not owned
+  CInputNumberFloat* m_pConstant = nullptr;  // not owned
+};
+
+class COiParamAiOi : public CSelectCombo {
+ public:
+  void Init(CSelectCombo* pChannel);
+  void SetParam(std::uint32_t type, std::uint16_t no);
+  // TYPE 1-4 (1 when nothing is selected) and the channel's item index.
+  void GetParam(std::uint32_t* pType, std::uint16_t* pNo);
+  void OnCbnSelchange();
+
+  BOOL OnChildNotify(UINT nCode) override;
+
+  CSelectCombo* m_pChannel = nullptr;  // not owned
+};
+
+// Number of channels a source item offers: 2 for "DI", else 4 (item
+// indexes of COiParam; COiParamAiOi passes its index + 1).
+int OiChannelCount(int type);
+
+// Shows a stored value in a number input. A value that the input cannot
+// hold as text (too many digits, not a number) leaves it empty and invalid
+// rather than keeping whatever it showed before; an out-of-range value that
+// fits is shown as it is, invalid.
+void ShowStoredValue(CInputNumberFloat& input, double value);
+// The same for a whole-number input: the value truncated towards zero.
+void ShowStoredValue(CInputNumberUint& input, double value);
+
+// The index of a list item stored as a real number: its whole part when
+// that is 0..count-1, else -1.
+int StoredItemIndex(double value, int count);
