@@ -62,7 +62,7 @@ class CDlgZoneLevelPage : public CTabDialog {
   // stored, if that is still an enabled control of this page.
   void RefreshControls() override;
 
-  // row = 0-3, the row's position in the table (see the derived classes).
+  // zone = the ZONE entry of a row (see the derived classes).
   void SelectMailTemplate(int zone);
   void OnBnClickedTrendRecord(int zone);
 
