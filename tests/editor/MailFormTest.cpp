@@ -161,3 +161,17 @@ TEST_F(MailFormTest, Screenshot) {
     kt::test::Click(dlg, IDCANCEL);
   });
 }
+
+TEST_F(MailFormTest, EnterInTheBodyMakesANewLineThatCountsAsTwo) {
+  MailFormConfig form = Sample();
+  kt::CopyText(form.BODY, "");
+  Run(form, [&](CDlgConfigMailForm& dlg) {
+    kt::test::TypeText(&dlg.m_editBody, QString(126, QLatin1Char('x')));
+    kt::test::PressKey(&dlg.m_editBody, Qt::Key_Return);
+    EXPECT_FALSE(dlg.IsEnded());
+    kt::test::TypeText(&dlg.m_editBody, "yz");  // the limit is reached
+    EXPECT_EQ(dlg.m_editBody.GetWindowText(), QString(126, QLatin1Char('x')) + "\r\n");
+    kt::test::Click(dlg, IDOK);
+  });
+  EXPECT_EQ(std::string(form.BODY), std::string(126, 'x') + "\r\n");
+}
