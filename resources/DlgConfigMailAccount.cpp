@@ -33,10 +33,4 @@ const DialogTemplate kConfigMailAccount{
     }};
 KT_DIALOG_TEMPLATE(kConfigMailAccount);
 
-const StringEntry kStrings[] = {
-    {106, "Enable"},
-    {107, "Disable"},
-};
-KT_STRING_TABLE(kStrings);
-
 }  // namespace
