@@ -13,7 +13,8 @@ namespace {
 
 using kt::test::Retype;
 constexpr int kPageCom = 0;
-constexpr int kPageLog = 1;
+// Pages are added to the table over time: find the Log page by its tab.
+const int kPageLog = kt::test::PageIndex("Log");
 
 CDlgConfigCom& ComPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigCom&>(*dlg.m_pages[kPageCom]); }
 CDlgConfigLog& LogPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigLog&>(*dlg.m_pages[kPageLog]); }

@@ -17,6 +17,10 @@
 
 namespace kt::test {
 
+// The position of the page with this tab text in the editor's page table
+// (-1: none).
+int PageIndex(const char* label);
+
 // Replaces the whole text of an edit as a user does: select all, type.
 void Retype(CWnd* edit, const QString& text);
 
