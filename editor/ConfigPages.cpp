@@ -2,6 +2,7 @@
 
 #include "DlgConfigCom.h"
 #include "DlgConfigLog.h"
+#include "DlgConfigMail.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ CTabDialog* MakePage(CWnd* pParent) {
 const ConfigPageEntry kPages[] = {
     {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
+    {"Mail", CDlgConfigMail::IDD, &MakePage<CDlgConfigMail>},
 };
 
 }  // namespace
