@@ -3,6 +3,7 @@
 #include "DlgConfigCom.h"
 #include "DlgConfigLog.h"
 #include "DlgConfigTrd.h"
+#include "DlgConfigMail.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ const ConfigPageEntry kPages[] = {
     {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
     {"Trend", CDlgConfigTrd::IDD, &MakePage<CDlgConfigTrd>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
+    {"Mail", CDlgConfigMail::IDD, &MakePage<CDlgConfigMail>},
 };
 
 }  // namespace

@@ -61,6 +61,7 @@ TEST_F(DlgConfigMainTest, TheWindowShowsItsTitleTabsAndOnePage) {
     EXPECT_EQ(QStringLiteral("Setting"), dlg.GetSafeHwnd()->windowTitle());
     auto* bar = dlg.m_tab.GetSafeHwnd()->findChild<QTabBar*>();
     ASSERT_NE(nullptr, bar);
+    // One tab per page of the table, whatever pages it holds.
     ASSERT_EQ(static_cast<int>(ConfigPageTable().size()), bar->count());
     EXPECT_EQ(QStringLiteral("COM.1"), bar->tabText(kPageCom));
     EXPECT_EQ(QStringLiteral("Log"), bar->tabText(kPageLog));
