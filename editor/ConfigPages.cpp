@@ -2,6 +2,7 @@
 
 #include "DlgConfigCom.h"
 #include "DlgConfigCom2.h"
+#include "DlgConfigDsp.h"
 #include "DlgConfigLog.h"
 
 namespace {
@@ -16,6 +17,7 @@ const ConfigPageEntry kPages[] = {
     {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
     {"COM.2", CDlgConfigCom2::IDD, &MakePage<CDlgConfigCom2>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
+    {"Disp", CDlgConfigDsp::IDD, &MakePage<CDlgConfigDsp>},
 };
 
 }  // namespace
