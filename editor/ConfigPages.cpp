@@ -1,6 +1,8 @@
 #include "ConfigPages.h"
 
 #include "DlgConfigCom.h"
+#include "DlgConfigCom2.h"
+#include "DlgConfigDsp.h"
 #include "DlgConfigLog.h"
 #include "DlgConfigTrd.h"
 #include "DlgConfigMail.h"
@@ -15,8 +17,10 @@ CTabDialog* MakePage(CWnd* pParent) {
 // Tab order: COM.1, COM.2, C, AI, DI, OI, DO, Trend, Log, Disp, Mail.
 const ConfigPageEntry kPages[] = {
     {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
+    {"COM.2", CDlgConfigCom2::IDD, &MakePage<CDlgConfigCom2>},
     {"Trend", CDlgConfigTrd::IDD, &MakePage<CDlgConfigTrd>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
+    {"Disp", CDlgConfigDsp::IDD, &MakePage<CDlgConfigDsp>},
     {"Mail", CDlgConfigMail::IDD, &MakePage<CDlgConfigMail>},
 };
 

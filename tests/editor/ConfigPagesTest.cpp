@@ -1,4 +1,5 @@
 // The network services ("COM.1") and logging ("Log") pages.
+#include "ConfigPages.h"
 #include "DlgConfigCom.h"
 #include "DlgConfigLog.h"
 #include "EditorTestFixture.h"

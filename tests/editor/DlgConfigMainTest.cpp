@@ -12,6 +12,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstring>
 #include <optional>
 
 namespace {

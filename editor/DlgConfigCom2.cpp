@@ -1,0 +1,140 @@
+#include "DlgConfigCom2.h"
+
+#include "DeviceConfig.h"
+#include "DlgConfigSelect.h"
+
+#include <cstring>
+
+const CString g_strCom2Errors[1] = {QStringLiteral("Setting error: Port address")};
+const CString g_strCom2FailureOutputCaption[1] = {QStringLiteral("Communication failure output setting")};
+
+namespace {
+
+enum : int {
+  kModeDisable = 1427,
+  kModeEnable = 1428,
+  kExplicitDisable = 1128,
+  kExplicitEnable = 1129,
+  kServer = 1130,
+  kPort = 1422,
+  kLogin = 1423,
+  kPassword = 1424,
+  kPasvDisable = 1131,
+  kPasvEnable = 1132,
+  kSubdir = 1425,
+  kFailureOutput = 1426,
+};
+
+// A switch of the record: 1 is "Enable", anything else "Disable".
+void LoadSwitch(CButton& disable, CButton& enable, kt::u32 value) {
+  enable.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
+  disable.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
+}
+
+kt::u32 StoreSwitch(const CButton& enable) { return enable.GetCheck() == BST_CHECKED ? 1 : 0; }
+
+// The UTF-8 form of the text, or an empty field when it does not fit.
+template <std::size_t N>
+void StoreText(const CWnd& edit, char (&field)[N]) {
+  std::memset(field, 0, N);
+  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
+}
+
+}  // namespace
+
+CDlgConfigCom2::CDlgConfigCom2(CWnd* pParent) : CTabDialog(IDD, pParent) {
+  ON_BN_CLICKED(kModeDisable, &CDlgConfigCom2::OnBnClickedMode);
+  ON_BN_CLICKED(kModeEnable, &CDlgConfigCom2::OnBnClickedMode);
+  ON_BN_CLICKED(kFailureOutput, &CDlgConfigCom2::OnBnClickedFailureOutput);
+}
+
+void CDlgConfigCom2::DoDataExchange(CDataExchange* pDX) {
+  CTabDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, kExplicitDisable, m_radioExplicitDisable);
+  DDX_Control(pDX, kExplicitEnable, m_radioExplicitEnable);
+  DDX_Control(pDX, kServer, m_editServer);
+  DDX_Control(pDX, kPort, m_editPort);
+  DDX_Control(pDX, kLogin, m_editLogin);
+  DDX_Control(pDX, kPassword, m_editPassword);
+  DDX_Control(pDX, kPasvDisable, m_radioPasvDisable);
+  DDX_Control(pDX, kPasvEnable, m_radioPasvEnable);
+  DDX_Control(pDX, kSubdir, m_editSubdir);
+  DDX_Control(pDX, kFailureOutput, m_btnFailureOutput);
+}
+
+BOOL CDlgConfigCom2::OnInitDialog() {
+  CDialog::OnInitDialog();
+
+  m_editServer.SetMaxLength(64);
+  m_editLogin.SetMaxLength(32);
+  m_editPassword.SetMaxLength(32);
+  m_editSubdir.SetMaxLength(64);
+
+  m_editPort.SetRange(1, 65535, 21);
+  m_errors.Add(&m_editPort, g_strCom2Errors[0]);
+
+  LoadSettings();
+  UpdateControls();
+  return TRUE;
+}
+
+void CDlgConfigCom2::LoadSettings() {
+  const kt::FtpClientConfig& ftp = m_pConfig->FTPC;
+  CheckDlgButton(kModeEnable, ftp.MODE == 1 ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(kModeDisable, ftp.MODE == 1 ? BST_UNCHECKED : BST_CHECKED);
+  LoadSwitch(m_radioExplicitDisable, m_radioExplicitEnable, ftp.ACC.EXPLICIT);
+  LoadSwitch(m_radioPasvDisable, m_radioPasvEnable, ftp.ACC.PASV);
+  m_editServer.SetTextUtf8(ftp.ACC.SERVER);
+  m_editLogin.SetTextUtf8(ftp.ACC.LOGIN);
+  m_editPassword.SetTextUtf8(ftp.ACC.PASSWORD);
+  m_editSubdir.SetTextUtf8(ftp.ACC.SUBDIR);
+  m_editPort.SetValue(ftp.ACC.PORT);
+}
+
+void CDlgConfigCom2::StoreSettings() {
+  kt::FtpClientConfig& ftp = m_pConfig->FTPC;
+  ftp.MODE = IsDlgButtonChecked(kModeEnable) == BST_CHECKED ? 1 : 0;
+  ftp.ACC.EXPLICIT = StoreSwitch(m_radioExplicitEnable);
+  ftp.ACC.PASV = StoreSwitch(m_radioPasvEnable);
+  StoreText(m_editServer, ftp.ACC.SERVER);
+  StoreText(m_editSubdir, ftp.ACC.SUBDIR);
+  StoreText(m_editLogin, ftp.ACC.LOGIN);
+  StoreText(m_editPassword, ftp.ACC.PASSWORD);
+  ftp.ACC.PORT = m_editPort.m_nValue;
+  // ALMDO belongs to the selection dialog.
+}
+
+void CDlgConfigCom2::UpdateControls() {
+  DisableAllControls();
+  GetDlgItem(kModeDisable)->EnableWindow(TRUE);
+  GetDlgItem(kModeEnable)->EnableWindow(TRUE);
+  if (IsDlgButtonChecked(kModeEnable) == BST_CHECKED) {
+    for (CWnd* control : m_controls) control->EnableWindow(TRUE);
+  }
+}
+
+BOOL CDlgConfigCom2::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
+
+BOOL CDlgConfigCom2::StorePage(BOOL bShowError) {
+  if (!CheckControls(bShowError)) return FALSE;
+  StoreSettings();
+  return TRUE;
+}
+
+void CDlgConfigCom2::RefreshControls() {
+  CWnd* focus = CWnd::GetFocus();
+  UpdateControls();
+  m_errors.ResetDisabledInputs();
+  if (focus) focus->SetFocus();
+  Invalidate(TRUE);
+}
+
+void CDlgConfigCom2::OnBnClickedMode() { RefreshControls(); }
+
+void CDlgConfigCom2::OnBnClickedFailureOutput() {
+  CDlgConfigSelect dlg(this);
+  dlg.m_strTitle = g_strCom2FailureOutputCaption[0];
+  dlg.m_masks[0] = m_pConfig->FTPC.ACC.ALMDO;
+  dlg.AddChannelRows(m_pConfig->DO);
+  if (dlg.DoModal() == IDOK) m_pConfig->FTPC.ACC.ALMDO = dlg.m_masks[0];
+}
