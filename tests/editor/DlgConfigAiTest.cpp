@@ -228,3 +228,141 @@ TEST_F(DlgConfigAiTest, TheChecksReportTheFirstFailingRule) {
     });
   }
 }
+
+TEST_F(DlgConfigAiTest, SwitchingStoresTheShownChannelUnlessItsCheckFails) {
+  kt::DeviceConfig cfg = Defaults();
+  cfg.AI[1].REG = kt::kRegLocal;
+  cfg.ALARM.AI[1].NUM = 3;
+  RunEditor(cfg, [&](CDlgConfigMain& dlg) {
+    kt::test::SelectTab(&dlg.m_tab, PageIndex("AI"));
+    CDlgConfigAi& page = AiPage(dlg);
+    Retype(&page.m_editName, QStringLiteral("Pump"));
+    SelectChannel(page, 1);
+    EXPECT_STREQ("Pump", dlg.m_config.AI[0].NAME);
+    EXPECT_EQ(1, page.m_nCurChannel);
+
+    // Lower limit of zone 2 below the upper limit of zone 1: both light up.
+    Retype(&page.m_editLower[0], QStringLiteral("10"));
+    EXPECT_TRUE(Yellow(&page.m_editLower[0]));
+    EXPECT_TRUE(Yellow(&page.m_editUpper[0]));
+    EXPECT_FALSE(Yellow(&page.m_editUpper[1]));
+    modal.ExpectMessageBox(QStringLiteral("Setting error: Zone 1 Upper limit > Zone 2 Lower limit"), MB_ICONERROR);
+    SelectChannel(page, 2);
+    EXPECT_EQ(1, page.m_nCurChannel);
+    EXPECT_EQ(1, page.m_listChannel.GetCurSel());
+    EXPECT_EQ(20.0, dlg.m_config.ALARM.AI[1].ZONE[1].LEVEL[0].LIM);
+
+    // Source "None": nothing else enabled, nothing more checked.
+    kt::test::SelectComboItem(&page.m_comboSource, 0);
+    EXPECT_FALSE(page.m_editLower[0].IsWindowEnabled());
+    EXPECT_FALSE(page.m_comboPartitions.IsWindowEnabled());
+    EXPECT_FALSE(Yellow(&page.m_editLower[0]));
+    SelectChannel(page, 2);
+    EXPECT_EQ(2, page.m_nCurChannel);
+    EXPECT_EQ(kt::kRegNone, dlg.m_config.AI[1].REG);
+    EXPECT_EQ(10.0, dlg.m_config.ALARM.AI[1].ZONE[1].LEVEL[0].LIM);
+    kt::test::PressKey(dlg.GetDlgItem(IDOK), Qt::Key_Escape);
+  });
+}
+
+// Reopening the source list on the source shown keeps the channel number.
+TEST_F(DlgConfigAiTest, ReselectingTheShownSourceKeepsTheChannelNumber) {
+  kt::DeviceConfig cfg = Defaults();
+  cfg.AI[0].REG = kt::kRegLocal;
+  cfg.AI[0].CHNO = 1;
+  RunEditor(cfg, [&](CDlgConfigMain& dlg) {
+    CDlgConfigAi& page = AiPage(dlg);
+    kt::test::SelectComboItem(&page.m_comboSource, 1);
+    EXPECT_EQ(1, page.m_comboChannel.GetCurSel());
+    kt::test::SelectComboItem(&page.m_comboSource, 2);
+    EXPECT_EQ(0, page.m_comboChannel.GetCurSel());
+    EXPECT_TRUE(page.StorePage(TRUE));
+    EXPECT_EQ(kt::kRegPeer, dlg.m_config.AI[0].REG);
+    EXPECT_EQ(0, dlg.m_config.AI[0].CHNO);
+    kt::test::PressKey(dlg.GetDlgItem(IDOK), Qt::Key_Escape);
+  });
+}
+
+TEST_F(DlgConfigAiTest, CopyPasteAndPastePlusOneCountAddressesOn) {
+  kt::DeviceConfig cfg = NonDefault();
+  cfg.C[0].PROTOCOL = kt::kProtocolModbusTcp;
+  cfg.MODBUS.AI[0].NO = 9;  // shown as 10
+  cfg.SLMP.AI[0].NO = 50;   // the SLMP inputs are disabled: not counted
+  kt::CopyText(cfg.ALARM.AI[0].ZONE[2].LEVEL[1].MSG, "only in the event dialog");
+  RunEditor(cfg, [&](CDlgConfigMain& dlg) {
+    kt::test::SelectTab(&dlg.m_tab, PageIndex("AI"));
+    CDlgConfigAi& page = AiPage(dlg);
+    // Nothing copied yet: "Copy" only.
+    modal.ExpectMenu([](const kt::MenuRequest& menu) {
+      EXPECT_FALSE(menu.items[0].grayed);
+      EXPECT_TRUE(menu.items[2].grayed);
+      EXPECT_TRUE(menu.items[3].grayed);
+      EXPECT_EQ(QStringLiteral("Paste(+1)"), menu.items[3].text);
+      return UINT(ID_MENU_COPY);
+    });
+    RightClickChannel(page, 0);
+    ASSERT_EQ(1, page.m_copy.filled);
+
+    const int expected[3] = {10, 11, 9};  // NO after Paste(+1), Paste(+1), Paste
+    const UINT picks[3] = {ID_MENU_PASTE_PLUS, ID_MENU_PASTE_PLUS, ID_MENU_PASTE};
+    for (int i = 1; i < 4; ++i) {
+      modal.ExpectMenu(picks[i - 1]);
+      RightClickChannel(page, i);
+      EXPECT_EQ(i, page.m_nCurChannel);
+      const kt::DeviceConfig& c = dlg.m_config;
+      EXPECT_EQ(0, std::memcmp(&c.AI[0], &c.AI[i], sizeof c.AI[0])) << i;
+      EXPECT_EQ(0, std::memcmp(&c.ALARM.AI[0], &c.ALARM.AI[i], sizeof c.ALARM.AI[0])) << i;
+      EXPECT_EQ(expected[i - 1], c.MODBUS.AI[i].NO) << i;
+      EXPECT_EQ(50u, c.SLMP.AI[i].NO) << i;
+      EXPECT_EQ(QString::number(expected[i - 1] + 1), page.m_editRegister.GetWindowText());
+    }
+
+    // Leaving the tab stores the page and ends the copy.
+    kt::test::SelectTab(&dlg.m_tab, PageIndex("Log"));
+    kt::test::SelectTab(&dlg.m_tab, PageIndex("AI"));
+    EXPECT_EQ(0, page.m_copy.filled);
+    modal.ExpectMenu([](const kt::MenuRequest& menu) {
+      EXPECT_TRUE(menu.items[2].grayed);
+      return 0u;
+    });
+    RightClickChannel(page, 3);
+    kt::test::PressKey(dlg.GetDlgItem(IDOK), Qt::Key_Escape);
+  });
+}
+
+// An invalid shown channel keeps its place; the menu then offers "Paste"
+// only, or nothing when nothing was copied.
+TEST_F(DlgConfigAiTest, RightClickOnAnotherChannelChecksTheShownOneFirst) {
+  kt::DeviceConfig cfg = Defaults();
+  cfg.AI[0].REG = kt::kRegLocal;
+  RunEditor(cfg, [&](CDlgConfigMain& dlg) {
+    CDlgConfigAi& page = AiPage(dlg);
+    Retype(&page.m_editSpan, QStringLiteral("0"));
+    modal.ExpectMessageBox(QStringLiteral("Setting error: Scaling 0% = 100%"), MB_ICONERROR);
+    RightClickChannel(page, 2);
+    EXPECT_EQ(0, page.m_nCurChannel);
+    EXPECT_EQ(0, page.m_listChannel.GetCurSel());
+    EXPECT_TRUE(modal.Menus().empty());
+
+    page.m_copy.filled = 1;
+    modal.ExpectMessageBox(QStringLiteral("Setting error: Scaling 0% = 100%"), MB_ICONERROR);
+    modal.ExpectMenu([](const kt::MenuRequest& menu) {
+      EXPECT_TRUE(menu.items[0].grayed);
+      EXPECT_FALSE(menu.items[2].grayed);
+      return 0u;
+    });
+    RightClickChannel(page, 2);
+    kt::test::PressKey(dlg.GetDlgItem(IDOK), Qt::Key_Escape);
+  });
+}
+
+TEST_F(DlgConfigAiTest, Screenshots) {
+  const char* dir = std::getenv("KT_SCREENSHOT_DIR");
+  if (!dir) return;  // pictures only on demand
+  RunEditor(NonDefault(), [&](CDlgConfigMain& dlg) {
+    kt::test::SelectTab(&dlg.m_tab, PageIndex("AI"));
+    kt::test::PumpEvents();
+    dlg.GetSafeHwnd()->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("page-ai.png")));
+    kt::test::PressKey(dlg.GetDlgItem(IDOK), Qt::Key_Escape);
+  });
+}
