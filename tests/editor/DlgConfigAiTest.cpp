@@ -3,6 +3,7 @@
 #include "ConfigPages.h"
 #include "CopyPasteMenu.h"
 #include "DlgConfigAi.h"
+#include "DlgZone.h"
 #include "EditorTestFixture.h"
 #include "SlmpDevice.h"
 
@@ -352,6 +353,39 @@ TEST_F(DlgConfigAiTest, RightClickOnAnotherChannelChecksTheShownOneFirst) {
       return 0u;
     });
     RightClickChannel(page, 2);
+    kt::test::PressKey(dlg.GetDlgItem(IDOK), Qt::Key_Escape);
+  });
+}
+
+// Colours are kept as 0xRRGGBB and shown as 0x00BBGGRR; the event setting
+// dialog gets the shown channel's zones and zone count.
+TEST_F(DlgConfigAiTest, ZoneColoursAndTheEventSettingDialog) {
+  kt::DeviceConfig cfg = Defaults();
+  cfg.AI[2].REG = kt::kRegDemo;
+  cfg.ALARM.AI[2].NUM = 4;
+  cfg.ALARM.AI[2].ZONE[1].COLOR = 0x112233;
+  RunEditor(cfg, [&](CDlgConfigMain& dlg) {
+    kt::test::SelectTab(&dlg.m_tab, PageIndex("AI"));
+    CDlgConfigAi& page = AiPage(dlg);
+    SelectChannel(page, 2);
+    modal.ExpectColorDialog(RGB(0xAA, 0xBB, 0xCC), [](const kt::ColorDialogRequest& request) {
+      EXPECT_EQ(RGB(0x11, 0x22, 0x33), request.initial);
+    });
+    kt::test::Click(page, 1036);
+    modal.ExpectColorDialog(std::nullopt);
+    kt::test::Click(page, 1038);
+    EXPECT_EQ(0x112233u, dlg.m_config.ALARM.AI[2].ZONE[1].COLOR);  // not before the store
+    EXPECT_TRUE(page.StorePage(TRUE));
+    EXPECT_EQ(0xAABBCCu, dlg.m_config.ALARM.AI[2].ZONE[1].COLOR);
+    EXPECT_EQ(cfg.ALARM.AI[2].ZONE[2].COLOR, dlg.m_config.ALARM.AI[2].ZONE[2].COLOR);
+
+    kt::ZoneEventConfig* zones = dlg.m_config.ALARM.AI[2].ZONE;
+    modal.ExpectDialog<CDlgZone>([&](CDlgZone& zone) {
+      EXPECT_EQ(zones, zone.m_pZones);
+      EXPECT_EQ(3, zone.m_nPartition);
+      kt::test::Click(zone, IDCANCEL);
+    });
+    kt::test::Click(page, 1045);
     kt::test::PressKey(dlg.GetDlgItem(IDOK), Qt::Key_Escape);
   });
 }
