@@ -1,11 +1,12 @@
 #include "ConfigPages.h"
 
+#include "DlgConfigAi.h"
 #include "DlgConfigCom.h"
 #include "DlgConfigCom2.h"
 #include "DlgConfigDsp.h"
 #include "DlgConfigLog.h"
-#include "DlgConfigTrd.h"
 #include "DlgConfigMail.h"
+#include "DlgConfigTrd.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ CTabDialog* MakePage(CWnd* pParent) {
 const ConfigPageEntry kPages[] = {
     {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
     {"COM.2", CDlgConfigCom2::IDD, &MakePage<CDlgConfigCom2>},
+    {"AI", CDlgConfigAi::IDD, &MakePage<CDlgConfigAi>},
     {"Trend", CDlgConfigTrd::IDD, &MakePage<CDlgConfigTrd>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
     {"Disp", CDlgConfigDsp::IDD, &MakePage<CDlgConfigDsp>},

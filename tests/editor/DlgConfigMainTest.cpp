@@ -5,6 +5,7 @@
 #include "DlgConfigMain.h"
 #include "EditorTestFixture.h"
 
+#include <cstring>
 #include <QDir>
 #include <QFileInfo>
 #include <QTabBar>
