@@ -1,5 +1,6 @@
 #include "ConfigPages.h"
 
+#include "DlgConfigC.h"
 #include "DlgConfigCom.h"
 #include "DlgConfigLog.h"
 
@@ -13,6 +14,7 @@ CTabDialog* MakePage(CWnd* pParent) {
 // Tab order: COM.1, COM.2, C, AI, DI, OI, DO, Trend, Log, Disp, Mail.
 const ConfigPageEntry kPages[] = {
     {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
+    {"C", CDlgConfigC::IDD, &MakePage<CDlgConfigC>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
 };
 

@@ -13,7 +13,7 @@ namespace {
 
 using kt::test::Retype;
 constexpr int kPageCom = 0;
-constexpr int kPageLog = 1;
+const int kPageLog = kt::test::PageIndexOf("Log");
 
 CDlgConfigCom& ComPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigCom&>(*dlg.m_pages[kPageCom]); }
 CDlgConfigLog& LogPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigLog&>(*dlg.m_pages[kPageLog]); }

@@ -1,5 +1,6 @@
 // The editor window: tabs, Quit and its question, Save file, Upload, Escape.
 #include "AppPreferences.h"
+#include "ConfigPages.h"
 #include "DlgConfigCom.h"
 #include "DlgConfigMain.h"
 #include "EditorTestFixture.h"
@@ -19,7 +20,7 @@ using kt::test::Retype;
 using kt::test::FakeResponse;
 
 constexpr int kPageCom = 0;
-constexpr int kPageLog = 1;
+const int kPageLog = kt::test::PageIndexOf("Log");
 const QString kDiscard = QStringLiteral("Are you sure you want to discard the settings?");
 
 CDlgConfigCom& ComPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigCom&>(*dlg.m_pages[kPageCom]); }
@@ -59,7 +60,7 @@ TEST_F(DlgConfigMainTest, TheWindowShowsItsTitleTabsAndOnePage) {
     EXPECT_EQ(QStringLiteral("Setting"), dlg.GetSafeHwnd()->windowTitle());
     auto* bar = dlg.m_tab.GetSafeHwnd()->findChild<QTabBar*>();
     ASSERT_NE(nullptr, bar);
-    ASSERT_EQ(2, bar->count());
+    ASSERT_EQ(static_cast<int>(ConfigPageTable().size()), bar->count());
     EXPECT_EQ(QStringLiteral("COM.1"), bar->tabText(kPageCom));
     EXPECT_EQ(QStringLiteral("Log"), bar->tabText(kPageLog));
     EXPECT_EQ(0, dlg.m_tab.GetCurSel());

@@ -1,5 +1,6 @@
 #include "EditorTestFixture.h"
 
+#include "ConfigPages.h"
 #include "ConnectionSettings.h"
 #include "JsonWriter.h"
 
@@ -9,6 +10,14 @@
 #include <vector>
 
 namespace kt::test {
+
+int PageIndexOf(const char* label) {
+  const auto pages = ConfigPageTable();
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    if (std::strcmp(pages[i].label, label) == 0) return static_cast<int>(i);
+  }
+  return -1;
+}
 
 void Retype(CWnd* edit, const QString& text) {
   edit->SetFocus();

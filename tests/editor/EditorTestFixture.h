@@ -20,6 +20,9 @@ namespace kt::test {
 // Replaces the whole text of an edit as a user does: select all, type.
 void Retype(CWnd* edit, const QString& text);
 
+// The tab index of the page with this label in the editor's page table.
+int PageIndexOf(const char* label);
+
 // Record helpers, also for code outside the fixture.
 struct EditorTestAccess {
   // The factory defaults.
