@@ -2,6 +2,7 @@
 
 #include "DlgConfigC.h"
 #include "DlgConfigCom.h"
+#include "DlgConfigAi.h"
 #include "DlgConfigLog.h"
 
 namespace {
@@ -15,6 +16,7 @@ CTabDialog* MakePage(CWnd* pParent) {
 const ConfigPageEntry kPages[] = {
     {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
     {"C", CDlgConfigC::IDD, &MakePage<CDlgConfigC>},
+    {"AI", CDlgConfigAi::IDD, &MakePage<CDlgConfigAi>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
 };
 

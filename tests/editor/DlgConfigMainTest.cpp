@@ -5,6 +5,7 @@
 #include "DlgConfigMain.h"
 #include "EditorTestFixture.h"
 
+#include <cstring>
 #include <QDir>
 #include <QFileInfo>
 #include <QTabBar>
@@ -20,7 +21,15 @@ using kt::test::Retype;
 using kt::test::FakeResponse;
 
 constexpr int kPageCom = 0;
-const int kPageLog = kt::test::PageIndexOf("Log");
+// The tab index of a page, by its label (other pages come between).
+int PageIndex(const char* label) {
+  const auto table = ConfigPageTable();
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (std::strcmp(table[i].label, label) == 0) return static_cast<int>(i);
+  }
+  return -1;
+}
+const int kPageLog = PageIndex("Log");
 const QString kDiscard = QStringLiteral("Are you sure you want to discard the settings?");
 
 CDlgConfigCom& ComPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigCom&>(*dlg.m_pages[kPageCom]); }
