@@ -2,6 +2,7 @@
 
 #include "DlgConfigC.h"
 #include "DlgConfigCom.h"
+#include "DlgConfigDi.h"
 #include "DlgConfigAi.h"
 #include "DlgConfigLog.h"
 
@@ -17,6 +18,7 @@ const ConfigPageEntry kPages[] = {
     {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
     {"C", CDlgConfigC::IDD, &MakePage<CDlgConfigC>},
     {"AI", CDlgConfigAi::IDD, &MakePage<CDlgConfigAi>},
+    {"DI", CDlgConfigDi::IDD, &MakePage<CDlgConfigDi>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
 };
 

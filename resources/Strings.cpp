@@ -8,6 +8,8 @@ const kt::res::StringEntry kStrings[] = {
     {102, "Setting"},
     {103, "Maintenance"},
     {105, "Disable"},
+    {106, "Enable"},
+    {107, "Disable"},
 };
 KT_STRING_TABLE(kStrings);
 
