@@ -3,6 +3,7 @@
 #include "DlgConfigC.h"
 #include "DlgConfigCom.h"
 #include "DlgConfigDi.h"
+#include "DlgConfigDo.h"
 #include "DlgConfigAi.h"
 #include "DlgConfigLog.h"
 
@@ -19,6 +20,7 @@ const ConfigPageEntry kPages[] = {
     {"C", CDlgConfigC::IDD, &MakePage<CDlgConfigC>},
     {"AI", CDlgConfigAi::IDD, &MakePage<CDlgConfigAi>},
     {"DI", CDlgConfigDi::IDD, &MakePage<CDlgConfigDi>},
+    {"DO", CDlgConfigDo::IDD, &MakePage<CDlgConfigDo>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
 };
 
