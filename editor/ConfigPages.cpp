@@ -1,8 +1,11 @@
 #include "ConfigPages.h"
 
 #include "DlgConfigAi.h"
+#include "DlgConfigC.h"
 #include "DlgConfigCom.h"
 #include "DlgConfigCom2.h"
+#include "DlgConfigDi.h"
+#include "DlgConfigDo.h"
 #include "DlgConfigDsp.h"
 #include "DlgConfigLog.h"
 #include "DlgConfigMail.h"
@@ -19,7 +22,10 @@ CTabDialog* MakePage(CWnd* pParent) {
 const ConfigPageEntry kPages[] = {
     {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
     {"COM.2", CDlgConfigCom2::IDD, &MakePage<CDlgConfigCom2>},
+    {"C", CDlgConfigC::IDD, &MakePage<CDlgConfigC>},
     {"AI", CDlgConfigAi::IDD, &MakePage<CDlgConfigAi>},
+    {"DI", CDlgConfigDi::IDD, &MakePage<CDlgConfigDi>},
+    {"DO", CDlgConfigDo::IDD, &MakePage<CDlgConfigDo>},
     {"Trend", CDlgConfigTrd::IDD, &MakePage<CDlgConfigTrd>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
     {"Disp", CDlgConfigDsp::IDD, &MakePage<CDlgConfigDsp>},

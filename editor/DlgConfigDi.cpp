@@ -1,0 +1,379 @@
+#include "DlgConfigDi.h"
+
+#include "ChannelPeer.h"
+#include "DlgConfigSelect.h"
+#include "SlmpDevice.h"
+
+#include <algorithm>
+#include <cstring>
+
+const CString g_strDiSlmpDeviceTypeError = QStringLiteral("Setting error: SLMP Device type");
+const CString g_strDiSelectTitles[3] = {
+    QStringLiteral("Reset function value"),
+    QStringLiteral("Alarm output"),
+    QStringLiteral("Mail template No."),
+};
+
+namespace {
+
+enum : int {
+  kList = 1111,
+  kName = 1094,
+  kComment = 1095,
+  kSource = 1097,
+  kChannel = 1309,
+  kUnitId = 1098,
+  kPointKind = 1099,
+  kRegister = 1100,
+  kDeviceType = 1101,
+  kDeviceAddress = 1102,
+  kRadix = 1103,
+  kInvert = 1105,
+};
+
+struct StateIds {
+  int disp, swatch, color, delay, msg, trecOff, trecOn, rstoi, almdo, trigOff, trigOn, form;
+};
+// Indexed by state: OFF (ZONE[0]), ON (ZONE[1]).
+constexpr StateIds kStateIds[kt::kStateCount] = {
+    {1035, 1023, 1022, 1036, 1115, 1116, 1117, 1462, 1460, 1118, 1119, 1465},
+    {1106, 1107, 1108, 1109, 1112, 1096, 1110, 1461, 1459, 1113, 1114, 1464},
+};
+
+constexpr int kSourceNone = 0;
+constexpr int kSourceDi = 1;
+constexpr int kSourcePeer = 2;
+
+// Modbus function codes of the point kinds.
+constexpr kt::u8 kModbusCoil = 1;
+constexpr kt::u8 kModbusInput = 2;
+
+// The record keeps 0xRRGGBB, the screen 0x00BBGGRR: the same swap both ways.
+COLORREF SwapRedBlue(kt::u32 color) {
+  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+}
+
+template <std::size_t N>
+void StoreText(const CWnd& edit, char (&field)[N]) {
+  std::memset(field, 0, N);
+  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
+}
+
+// The absolute item index selected, or -1.
+int Selection(const CSelectCombo& combo) {
+  const int sel = combo.GetCurSel();
+  return sel < 0 ? -1 : sel + combo.m_nOffset;
+}
+
+void LoadPair(CButton& off, CButton& on, kt::u32 value) {
+  on.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
+  off.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
+}
+
+const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Di); }
+
+}  // namespace
+
+CDlgConfigDi::CDlgConfigDi(CWnd* pParent) : CChannelPage(IDD, pParent, TRUE) {
+  ON_LBN_SELCHANGE(kList, &CDlgConfigDi::OnSelchangeChannel);
+  ON_CBN_SELCHANGE(kSource, &CDlgConfigDi::OnSelchangeSource);
+  for (int id : {kDeviceType, kChannel}) ON_CBN_SELCHANGE(id, &CDlgConfigDi::OnSelchangeRefresh);
+  ON_BN_CLICKED(kStateIds[kOn].color, &CDlgConfigDi::OnColor<kOn>);
+  ON_BN_CLICKED(kStateIds[kOff].color, &CDlgConfigDi::OnColor<kOff>);
+  ON_BN_CLICKED(kStateIds[kOn].rstoi, (&CDlgConfigDi::OnSelect<kOn, Select::Rstoi>));
+  ON_BN_CLICKED(kStateIds[kOn].almdo, (&CDlgConfigDi::OnSelect<kOn, Select::Almdo>));
+  ON_BN_CLICKED(kStateIds[kOn].form, (&CDlgConfigDi::OnSelect<kOn, Select::Form>));
+  ON_BN_CLICKED(kStateIds[kOff].rstoi, (&CDlgConfigDi::OnSelect<kOff, Select::Rstoi>));
+  ON_BN_CLICKED(kStateIds[kOff].almdo, (&CDlgConfigDi::OnSelect<kOff, Select::Almdo>));
+  ON_BN_CLICKED(kStateIds[kOff].form, (&CDlgConfigDi::OnSelect<kOff, Select::Form>));
+}
+
+void CDlgConfigDi::DoDataExchange(CDataExchange* pDX) {
+  CChannelPage::DoDataExchange(pDX);
+  DDX_Control(pDX, kList, m_listChannel, TRUE);
+  DDX_Control(pDX, kName, m_editName, TRUE);
+  DDX_Control(pDX, kComment, m_editComment, TRUE);
+  DDX_Control(pDX, kSource, m_comboSource, TRUE);
+  DDX_Control(pDX, kChannel, m_comboChannel);
+  DDX_Control(pDX, kUnitId, m_editUnitId);
+  DDX_Control(pDX, kPointKind, m_comboPointKind);
+  DDX_Control(pDX, kRegister, m_editRegister);
+  DDX_Control(pDX, kDeviceType, m_comboDeviceType);
+  DDX_Control(pDX, kDeviceAddress, m_editDeviceAddress);
+  DDX_Control(pDX, kRadix, m_comboRadix);
+  DDX_Control(pDX, kInvert, m_comboInvert);
+  for (int s : {kOn, kOff}) {
+    const StateIds& ids = kStateIds[s];
+    StateControls& c = m_state[s];
+    DDX_Control(pDX, ids.disp, c.disp);
+    DDX_Control(pDX, ids.swatch, c.swatch);
+    DDX_Control(pDX, ids.color, c.color);
+    DDX_Control(pDX, ids.delay, c.delay);
+    DDX_Control(pDX, ids.msg, c.msg);
+    DDX_Control(pDX, ids.trecOff, c.trecOff);
+    DDX_Control(pDX, ids.trecOn, c.trecOn);
+    DDX_Control(pDX, ids.rstoi, c.rstoi);
+    DDX_Control(pDX, ids.almdo, c.almdo);
+    DDX_Control(pDX, ids.trigOff, c.trigOff);
+    DDX_Control(pDX, ids.trigOn, c.trigOn);
+    DDX_Control(pDX, ids.form, c.form);
+  }
+}
+
+BOOL CDlgConfigDi::OnInitDialog() {
+  CDialog::OnInitDialog();
+  InitSelectCombos();
+
+  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+  m_editName.SetMaxLength(16);
+  m_editComment.SetMaxLength(16);
+
+  m_editUnitId.SetRange(0, 255, 1);
+  m_errors.Add(&m_editUnitId, QStringLiteral("Setting error: Modbus/TCP Unit identifier"));
+  m_editRegister.SetRange(1, 65536, 1);
+  m_errors.Add(&m_editRegister, QStringLiteral("Setting error: Modbus/TCP Register address"));
+  m_editDeviceAddress.m_nMin = 0;
+  m_editDeviceAddress.m_nMax = 0xFFFFFFFFu;
+  m_editDeviceAddress.m_nDefault = 0;
+  m_editDeviceAddress.UpdateMaxLength();
+  m_editDeviceAddress.SetValue(0);
+  m_errors.Add(&m_editDeviceAddress, QStringLiteral("Setting error: SLMP Device address"));
+
+  m_listChannel.AddNumbers(QStringLiteral("DI"), 1, kt::kDiCount);
+  for (const char* s : {"None", "Di", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
+  m_comboPointKind.AddString(QStringLiteral("Coil (0X)"));
+  m_comboPointKind.AddString(QStringLiteral("Input (1X)"));
+  for (const kt::SlmpDeviceInfo& row : kt::SlmpDeviceRows(DeviceTable())) {
+    m_comboDeviceType.AddString(QString::fromLatin1(row.name));
+  }
+  for (const char* s : {"Dec(10)", "Hex(16)", "Oct(8)"}) m_comboRadix.AddString(QString::fromLatin1(s));
+  m_comboRadix.SetCurSel(0);
+  m_comboRadix.m_pNumber = &m_editDeviceAddress;
+  m_comboInvert.AddString(LoadString(107));
+  m_comboInvert.AddString(LoadString(106));
+
+  for (int s : {kOn, kOff}) {
+    m_state[s].disp.SetMaxLength(8);
+    m_state[s].msg.SetMaxLength(32);
+    m_state[s].delay.SetRange(0, 999, 0);
+    m_errors.Add(&m_state[s].delay, s == kOn ? QStringLiteral("Setting error: ON Delay time")
+                                             : QStringLiteral("Setting error: OFF Delay time"));
+  }
+
+  m_nCurChannel = 0;
+  PrepareChannel(0);
+  LoadChannel(0);
+  UpdateControls();
+  return TRUE;
+}
+
+void CDlgConfigDi::FillChannelNumbers(int reg) {
+  m_comboChannel.ClearItems();
+  m_comboChannel.ResetContent();
+  if (reg == kSourceDi || reg == kSourcePeer) m_comboChannel.FillNumberedNames(reg);
+}
+
+void CDlgConfigDi::PrepareChannel(int i) { FillChannelNumbers(static_cast<int>(m_pConfig->DI[i].REG)); }
+
+void CDlgConfigDi::LoadChannel(int i) {
+  const kt::DeviceConfig& cfg = *m_pConfig;
+  const kt::DiChannelConfig& di = cfg.DI[i];
+  const kt::ModbusPointConfig& modbus = cfg.MODBUS.DI[i];
+  const kt::SlmpPointConfig& slmp = cfg.SLMP.DI[i];
+
+  m_editName.SetTextUtf8(di.NAME);
+  m_editComment.SetTextUtf8(di.COMMENT);
+  m_comboSource.SetCurSel(static_cast<int>(di.REG));
+  m_nShownSource = Selection(m_comboSource);
+  if (di.REG == kt::kRegLocal || di.REG == kt::kRegPeer) m_comboChannel.SetCurSel(di.CHNO);
+  m_editUnitId.SetValue(modbus.NODE);
+  m_comboPointKind.SetCurSel(modbus.TYPE == kModbusCoil ? 0 : 1);
+  m_editRegister.SetValue(modbus.NO + 1);
+  // A code the table does not know shows no device (yellow while enabled)
+  // and stays in the record until the user picks one.
+  const int row = kt::FindSlmpDeviceRow(DeviceTable(), slmp.CODE);
+  if (row >= 0) {
+    m_comboDeviceType.SetCurSel(row);
+  } else {
+    m_comboDeviceType.CComboBox::SetCurSel(-1);
+  }
+  m_editDeviceAddress.SetValue(slmp.NO);
+  m_comboInvert.SetCurSel(di.INVERT == 1 ? 1 : 0);
+
+  for (int s : {kOn, kOff}) {
+    const kt::DiStateEventConfig& zone = cfg.ALARM.DI[i].ZONE[s];
+    StateControls& c = m_state[s];
+    c.disp.SetTextUtf8(zone.DISP);
+    c.delay.SetValue(zone.DELAY);
+    c.msg.SetTextUtf8(zone.MSG);
+    (s == kOn ? m_onColor : m_offColor) = SwapRedBlue(zone.COLOR);
+    LoadPair(c.trecOff, c.trecOn, zone.TREC);
+    LoadPair(c.trigOff, c.trigOn, zone.TRIG);
+  }
+}
+
+void CDlgConfigDi::StoreChannel(int i) {
+  kt::DeviceConfig& cfg = *m_pConfig;
+  kt::DiChannelConfig& di = cfg.DI[i];
+  kt::ModbusPointConfig& modbus = cfg.MODBUS.DI[i];
+  kt::SlmpPointConfig& slmp = cfg.SLMP.DI[i];
+
+  StoreText(m_editName, di.NAME);
+  StoreText(m_editComment, di.COMMENT);
+  const int source = Selection(m_comboSource);
+  di.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
+  const int number = Selection(m_comboChannel);
+  di.CHNO = (di.REG == kt::kRegLocal || di.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
+  modbus.NODE = static_cast<kt::u8>(m_editUnitId.m_nValue);
+  modbus.TYPE = Selection(m_comboPointKind) == 0 ? kModbusCoil : kModbusInput;
+  modbus.NO = m_editRegister.m_nValue - 1;
+  const int row = Selection(m_comboDeviceType);
+  const auto rows = kt::SlmpDeviceRows(DeviceTable());
+  if (row >= 0 && row < static_cast<int>(rows.size())) slmp.CODE = rows[static_cast<std::size_t>(row)].code;
+  slmp.NO = m_editDeviceAddress.m_nValue;
+  di.INVERT = Selection(m_comboInvert) == 1 ? 1 : 0;
+
+  for (int s : {kOn, kOff}) {
+    kt::DiStateEventConfig& zone = cfg.ALARM.DI[i].ZONE[s];
+    const StateControls& c = m_state[s];
+    StoreText(c.disp, zone.DISP);
+    zone.DELAY = c.delay.m_nValue;
+    StoreText(c.msg, zone.MSG);
+    zone.COLOR = SwapRedBlue(s == kOn ? m_onColor : m_offColor);
+    zone.TREC = c.trecOn.GetCheck() == BST_CHECKED ? 1 : 0;
+    zone.TRIG = c.trigOn.GetCheck() == BST_CHECKED ? 1 : 0;
+  }
+}
+
+void CDlgConfigDi::UpdateControls() {
+  DisableAllControls();
+  const int source = Selection(m_comboSource);
+  if (source <= kSourceNone) return;
+  if (source == kSourceDi || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
+  if (source == kSourcePeer) {
+    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, Selection(m_comboChannel))));
+    if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
+      if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
+        m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
+        m_comboPointKind.EnableWindow(TRUE);
+        m_editRegister.EnableWindow(TRUE);
+      } else if (m_pConfig->C[p].PROTOCOL == kt::kProtocolSlmp) {
+        m_comboDeviceType.EnableWindow(TRUE);
+        m_editDeviceAddress.EnableWindow(TRUE);
+        m_comboRadix.EnableWindow(TRUE);
+      }
+    }
+    m_comboDeviceType.CheckSelection();
+  }
+  m_comboInvert.EnableWindow(TRUE);
+  for (StateControls& c : m_state) {
+    for (CWnd* w : {static_cast<CWnd*>(&c.disp), static_cast<CWnd*>(&c.color), static_cast<CWnd*>(&c.delay),
+                    static_cast<CWnd*>(&c.msg), static_cast<CWnd*>(&c.trecOff), static_cast<CWnd*>(&c.trecOn),
+                    static_cast<CWnd*>(&c.rstoi), static_cast<CWnd*>(&c.almdo), static_cast<CWnd*>(&c.trigOff),
+                    static_cast<CWnd*>(&c.trigOn), static_cast<CWnd*>(&c.form)}) {
+      w->EnableWindow(TRUE);
+    }
+  }
+}
+
+BOOL CDlgConfigDi::CheckControls(BOOL bShowError) {
+  if (!m_errors.Check(bShowError)) return FALSE;
+  if (m_comboDeviceType.CheckSelection()) return TRUE;
+  if (bShowError) AfxMessageBox(g_strDiSlmpDeviceTypeError, MB_ICONERROR);
+  return FALSE;
+}
+
+void CDlgConfigDi::OnSelchangeSource() {
+  const int source = Selection(m_comboSource);
+  // Closing the list on the source already shown keeps the channel number.
+  if (source == m_nShownSource) return;
+  m_nShownSource = source;
+  FillChannelNumbers(source);
+  RefreshControls();
+}
+
+void CDlgConfigDi::OnSelchangeRefresh() { RefreshControls(); }
+
+void CDlgConfigDi::OnBnClickedColor(int state) {
+  // The dialog opens on its own default, not on the state's colour.
+  CColorDialog dlg(0, CC_FULLOPEN, this);
+  if (dlg.DoModal() != IDOK) return;
+  (state == kOn ? m_onColor : m_offColor) = dlg.GetColor();
+  Invalidate(TRUE);
+}
+
+void CDlgConfigDi::OnBnClickedSelect(int state, Select what) {
+  kt::DiStateEventConfig& zone = m_pConfig->ALARM.DI[m_nCurChannel].ZONE[state];
+  CDlgConfigSelect dlg(this);
+  kt::u32* field = nullptr;
+  switch (what) {
+    case Select::Rstoi:
+      dlg.m_strTitle = g_strDiSelectTitles[0];
+      dlg.AddChannelRows(m_pConfig->OI);
+      field = &zone.RSTOI;
+      break;
+    case Select::Almdo:
+      dlg.m_strTitle = g_strDiSelectTitles[1];
+      dlg.AddChannelRows(m_pConfig->DO);
+      field = &zone.ALMDO;
+      break;
+    case Select::Form:
+      dlg.m_strTitle = g_strDiSelectTitles[2];
+      dlg.AddChannelRows(m_pConfig->MAIL.F);
+      field = &zone.FORM;
+      break;
+  }
+  dlg.m_masks[0] = *field;
+  if (dlg.DoModal() == IDOK) *field = dlg.m_masks[0];
+}
+
+void CDlgConfigDi::OnPaint() {
+  CPaintDC dc(this);
+  for (int s : {kOn, kOff}) {
+    CRect rc;
+    m_state[s].swatch.GetWindowRect(&rc);
+    ScreenToClient(&rc);
+    dc.FillSolidRect(rc, s == kOn ? m_onColor : m_offColor);
+  }
+}
+
+void CDlgConfigDi::CopyChannel(int i) {
+  const kt::DeviceConfig& cfg = *m_pConfig;
+  m_copy.channel = cfg.DI[i];
+  m_copy.events = cfg.ALARM.DI[i];
+  m_copy.copiedModbus = m_copy.nextModbus = cfg.MODBUS.DI[i];
+  m_copy.copiedSlmp = m_copy.nextSlmp = cfg.SLMP.DI[i];
+  m_copy.filled = 1;
+}
+
+void CDlgConfigDi::PasteChannel(int i, BOOL bNext) {
+  kt::DeviceConfig& cfg = *m_pConfig;
+  cfg.DI[i] = m_copy.channel;
+  cfg.ALARM.DI[i] = m_copy.events;
+  cfg.MODBUS.DI[i] = bNext ? m_copy.nextModbus : m_copy.copiedModbus;
+  cfg.SLMP.DI[i] = bNext ? m_copy.nextSlmp : m_copy.copiedSlmp;
+}
+
+void CDlgConfigDi::IncrementAddresses() {
+  m_editRegister.IncrementValue();
+  m_editDeviceAddress.IncrementValue();
+}
+
+void CDlgConfigDi::RenewCopy(int i) {
+  const kt::DeviceConfig& cfg = *m_pConfig;
+  m_copy.channel = cfg.DI[i];
+  m_copy.events = cfg.ALARM.DI[i];
+  m_copy.nextModbus = cfg.MODBUS.DI[i];
+  m_copy.nextSlmp = cfg.SLMP.DI[i];
+}
+
+BOOL CDlgConfigDi::CheckSettings(BOOL bShowError) {
+  const int i = kt::FindUnknownSlmpDevice(*m_pConfig, kt::SlmpChannelKind::Di);
+  if (i < 0) return TRUE;
+  if (bShowError) {
+    AfxMessageBox(QStringLiteral("DI%1\r\n").arg(i + 1) + g_strDiSlmpDeviceTypeError, MB_ICONERROR);
+  }
+  return FALSE;
+}
+
+void CDlgConfigDi::PrepareSave() { kt::DeriveSlmpCommands(*m_pConfig, kt::SlmpChannelKind::Di); }

@@ -1,0 +1,111 @@
+// The editor's "DI" page (template 155): the two digital input channels,
+// where each takes its state from (its own input, a communication peer over
+// Modbus/TCP or SLMP, or demo values), whether it is inverted, and what the
+// device does on its ON and OFF states: display text and colour, delay,
+// event message, trend record, function resets, alarm outputs, trigger and
+// mail report.
+#pragma once
+
+#include "ChannelPage.h"
+#include "DeviceConfig.h"
+#include "InputNumber.h"
+#include "InputString.h"
+#include "SelectCombo.h"
+
+class CDlgConfigDi : public CChannelPage {
+ public:
+  enum { IDD = 155 };
+  explicit CDlgConfigDi(CWnd* pParent = nullptr);
+
+  // One whole channel as "Copy" took it; "Paste(+1)" counts the source
+  // addresses on from the next* points.
+  struct CopyBuffer {
+    int filled = 0;
+    kt::DiChannelConfig channel{};
+    kt::DiEventConfig events{};
+    kt::ModbusPointConfig copiedModbus{};
+    kt::SlmpPointConfig copiedSlmp{};
+    kt::ModbusPointConfig nextModbus{};
+    kt::SlmpPointConfig nextSlmp{};
+  };
+
+  // The controls of one state group; index kOff (ZONE[0]) or kOn (ZONE[1]).
+  enum { kOff = 0, kOn = 1 };
+  struct StateControls {
+    CInputStringJis disp;
+    CStatic swatch;
+    CButton color;
+    CInputNumberInt delay;
+    CInputStringJis msg;
+    CButton trecOff, trecOn;
+    CButton rstoi;
+    CButton almdo;
+    CButton trigOff, trigOn;
+    CButton form;
+  };
+
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+
+  BOOL CheckSettings(BOOL bShowError) override;
+  void PrepareSave() override;
+
+  // Channel-page hooks.
+  BOOL CheckControls(BOOL bShowError) override;
+  void StoreChannel(int i) override;
+  void PrepareChannel(int i) override;
+  void LoadChannel(int i) override;
+  void UpdateControls() override;
+  void CopyChannel(int i) override;
+  void PasteChannel(int i, BOOL bNext) override;
+  void IncrementAddresses() override;
+  void RenewCopy(int i) override;
+  BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
+  void EmptyCopy() override { m_copy.filled = 0; }
+
+  // Empties "Channel"; source "Di" (1) gives one numbered item, "C" (2) two,
+  // the first selected.
+  void FillChannelNumbers(int reg);
+
+  void OnSelchangeSource();
+  void OnSelchangeRefresh();
+  void OnBnClickedColor(int state);
+  // The selection buttons: reset function value, alarm output, mail
+  // template, of the given state.
+  enum class Select { Rstoi, Almdo, Form };
+  void OnBnClickedSelect(int state, Select what);
+  void OnPaint() override;
+
+  template <int S>
+  void OnColor() {
+    OnBnClickedColor(S);
+  }
+  template <int S, Select W>
+  void OnSelect() {
+    OnBnClickedSelect(S, W);
+  }
+
+  CopyBuffer m_copy;
+  int m_nShownSource = -1;  // the source item shown, so a closed list without change changes nothing
+  COLORREF m_onColor = 0;   // screen form 0x00BBGGRR
+  COLORREF m_offColor = 0;
+
+  CInputStringJis m_editName;             // 1094
+  CInputStringJis m_editComment;          // 1095
+  CSelectCombo m_comboSource;             // 1097
+  CSelectCombo m_comboChannel;            // 1309
+  CInputNumberInt m_editUnitId;           // 1098
+  CSelectCombo m_comboPointKind;          // 1099
+  CInputNumberInt m_editRegister;         // 1100
+  CSelectCombo m_comboDeviceType;         // 1101
+  CInputNumberMulti m_editDeviceAddress;  // 1102
+  CInputNumberMultiForm m_comboRadix;     // 1103
+  CSelectCombo m_comboInvert;             // 1105
+  StateControls m_state[kt::kStateCount];
+};
+
+// "Setting error: SLMP Device type"
+extern const CString g_strDiSlmpDeviceTypeError;
+// Titles of the selection dialogs: "Reset function value", "Alarm output",
+// "Mail template No.".
+extern const CString g_strDiSelectTitles[3];

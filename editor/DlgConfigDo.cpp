@@ -1,0 +1,388 @@
+#include "DlgConfigDo.h"
+
+#include "ChannelPeer.h"
+#include "SlmpDevice.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <optional>
+
+const CString g_strDoSlmpDeviceTypeError = QStringLiteral("Setting error: SLMP Device type");
+const CString g_strDoDuplicateError = QStringLiteral("Duplicate channel setting: DO%1 and DO%2");
+
+namespace {
+
+enum : int {
+  kList = 1330,
+  kName = 1313,
+  kComment = 1314,
+  kSource = 1315,
+  kChannel = 1316,
+  kUnitId = 1317,
+  kPointKind = 1318,
+  kRegister = 1319,
+  kDeviceType = 1320,
+  kDeviceAddress = 1321,
+  kRadix = 1322,
+  kInvert = 1323,
+};
+
+// Indexed by state: OFF (ZONE[0]), ON (ZONE[1]).
+constexpr int kDispIds[kt::kStateCount] = {1327, 1324};
+constexpr int kSwatchIds[kt::kStateCount] = {1328, 1325};
+constexpr int kColorIds[kt::kStateCount] = {1329, 1326};
+
+constexpr int kSourceNone = 0;
+constexpr int kSourceDo = 1;
+constexpr int kSourcePeer = 2;
+
+// Modbus function code "write multiple coils", the one point kind offered.
+constexpr kt::u8 kModbusCoils = 15;
+
+COLORREF SwapRedBlue(kt::u32 color) {
+  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+}
+
+template <std::size_t N>
+void StoreText(const CWnd& edit, char (&field)[N]) {
+  std::memset(field, 0, N);
+  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
+}
+
+int Selection(const CSelectCombo& combo) {
+  const int sel = combo.GetCurSel();
+  return sel < 0 ? -1 : sel + combo.m_nOffset;
+}
+
+const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Do); }
+
+// The four numbers of a dotted IPv4 address text (each 0-255, decimal,
+// nothing else), or nothing.
+std::optional<std::array<int, 4>> ParseAddress(const char (&text)[32]) {
+  std::array<int, 4> parts{};
+  std::size_t pos = 0;
+  for (int n = 0; n < 4; ++n) {
+    if (n > 0) {
+      if (pos >= sizeof(text) || text[pos] != '.') return std::nullopt;
+      ++pos;
+    }
+    int value = 0;
+    int digits = 0;
+    while (pos < sizeof(text) && text[pos] >= '0' && text[pos] <= '9' && digits < 3) {
+      value = value * 10 + (text[pos] - '0');
+      ++pos;
+      ++digits;
+    }
+    if (digits == 0 || value > 255) return std::nullopt;
+    parts[static_cast<std::size_t>(n)] = value;
+  }
+  if (pos < sizeof(text) && text[pos] != '\0') return std::nullopt;
+  return parts;
+}
+
+// Two peers' address texts name the same host: as addresses when both are
+// addresses ("10.0.0.01" is "10.0.0.1"), else byte for byte.
+bool SameAddress(const char (&a)[32], const char (&b)[32]) {
+  const auto pa = ParseAddress(a);
+  const auto pb = ParseAddress(b);
+  if (pa && pb) return *pa == *pb;
+  return std::memcmp(a, b, sizeof(a)) == 0;
+}
+
+// The SLMP command pair that saving will derive for output k, fed by peer p.
+void DerivedSlmpPair(const kt::DeviceConfig& cfg, int k, int p, kt::u32& command, kt::u32& sub) {
+  command = 0;
+  sub = 0;
+  const kt::u32 code = cfg.SLMP.DO[k].CODE;
+  if (cfg.SLMP.C[p].TYPE == kt::kSlmpFrame16) {
+    kt::FindSlmpDoCommand16(code, command, sub);
+  } else if (cfg.SLMP.C[p].TYPE == kt::kSlmpFrame32) {
+    kt::FindSlmpDoCommand32(code, command, sub);
+  }
+}
+
+}  // namespace
+
+CDlgConfigDo::CDlgConfigDo(CWnd* pParent) : CChannelPage(IDD, pParent, TRUE) {
+  ON_LBN_SELCHANGE(kList, &CDlgConfigDo::OnSelchangeChannel);
+  ON_CBN_SELCHANGE(kSource, &CDlgConfigDo::OnSelchangeSource);
+  for (int id : {kChannel, kDeviceType}) ON_CBN_SELCHANGE(id, &CDlgConfigDo::OnSelchangeRefresh);
+  ON_BN_CLICKED(kColorIds[kOn], &CDlgConfigDo::OnColor<kOn>);
+  ON_BN_CLICKED(kColorIds[kOff], &CDlgConfigDo::OnColor<kOff>);
+}
+
+void CDlgConfigDo::DoDataExchange(CDataExchange* pDX) {
+  CChannelPage::DoDataExchange(pDX);
+  DDX_Control(pDX, kList, m_listChannel, TRUE);
+  DDX_Control(pDX, kName, m_editName, TRUE);
+  DDX_Control(pDX, kComment, m_editComment, TRUE);
+  DDX_Control(pDX, kSource, m_comboSource, TRUE);
+  DDX_Control(pDX, kChannel, m_comboChannel);
+  DDX_Control(pDX, kUnitId, m_editUnitId);
+  DDX_Control(pDX, kPointKind, m_comboPointKind);
+  DDX_Control(pDX, kRegister, m_editRegister);
+  DDX_Control(pDX, kDeviceType, m_comboDeviceType);
+  DDX_Control(pDX, kDeviceAddress, m_editDeviceAddress);
+  DDX_Control(pDX, kRadix, m_comboRadix);
+  DDX_Control(pDX, kInvert, m_comboInvert);
+  for (int s : {kOn, kOff}) {
+    DDX_Control(pDX, kDispIds[s], m_editDisp[s]);
+    DDX_Control(pDX, kSwatchIds[s], m_swatch[s]);
+    DDX_Control(pDX, kColorIds[s], m_btnColor[s]);
+  }
+}
+
+BOOL CDlgConfigDo::OnInitDialog() {
+  CDialog::OnInitDialog();
+  InitSelectCombos();
+
+  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+  m_editName.SetMaxLength(16);
+  m_editComment.SetMaxLength(16);
+
+  m_editUnitId.SetRange(0, 255, 1);
+  m_errors.Add(&m_editUnitId, QStringLiteral("Setting error: Modbus/TCP Unit identifier"));
+  m_editRegister.SetRange(1, 65536, 1);
+  m_errors.Add(&m_editRegister, QStringLiteral("Setting error: Modbus/TCP Register address"));
+  m_editDeviceAddress.m_nMin = 0;
+  m_editDeviceAddress.m_nMax = 0xFFFFFFFFu;
+  m_editDeviceAddress.m_nDefault = 0;
+  m_editDeviceAddress.UpdateMaxLength();
+  m_editDeviceAddress.SetValue(0);
+  m_errors.Add(&m_editDeviceAddress, QStringLiteral("Setting error: SLMP Device address"));
+
+  m_listChannel.AddNumbers(QStringLiteral("DO"), 1, kt::kDoCount);
+  for (const char* s : {"None", "Do", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
+  m_comboPointKind.AddString(QStringLiteral("Coil (0X)"));
+  for (const kt::SlmpDeviceInfo& row : kt::SlmpDeviceRows(DeviceTable())) {
+    m_comboDeviceType.AddString(QString::fromLatin1(row.name));
+  }
+  for (const char* s : {"Dec(10)", "Hex(16)", "Oct(8)"}) m_comboRadix.AddString(QString::fromLatin1(s));
+  m_comboRadix.SetCurSel(0);
+  m_comboRadix.m_pNumber = &m_editDeviceAddress;
+  m_comboInvert.AddString(LoadString(107));
+  m_comboInvert.AddString(LoadString(106));
+  for (auto& edit : m_editDisp) edit.SetMaxLength(8);
+
+  m_nCurChannel = 0;
+  PrepareChannel(0);
+  LoadChannel(0);
+  UpdateControls();
+  return TRUE;
+}
+
+void CDlgConfigDo::FillChannelNumbers(int reg) {
+  m_comboChannel.ClearItems();
+  m_comboChannel.ResetContent();
+  if (reg == kSourceDo || reg == kSourcePeer) m_comboChannel.FillNumberedNames(reg);
+}
+
+void CDlgConfigDo::PrepareChannel(int i) { FillChannelNumbers(static_cast<int>(m_pConfig->DO[i].REG)); }
+
+void CDlgConfigDo::LoadChannel(int i) {
+  const kt::DeviceConfig& cfg = *m_pConfig;
+  const kt::DoChannelConfig& out = cfg.DO[i];
+  const kt::ModbusPointConfig& modbus = cfg.MODBUS.DO[i];
+  const kt::SlmpPointConfig& slmp = cfg.SLMP.DO[i];
+
+  m_editName.SetTextUtf8(out.NAME);
+  m_editComment.SetTextUtf8(out.COMMENT);
+  m_comboSource.SetCurSel(static_cast<int>(out.REG));
+  m_nShownSource = Selection(m_comboSource);
+  if (out.REG == kt::kRegLocal || out.REG == kt::kRegPeer) m_comboChannel.SetCurSel(out.CHNO);
+  m_editUnitId.SetValue(modbus.NODE);
+  m_comboPointKind.SetCurSel(0);
+  m_editRegister.SetValue(modbus.NO + 1);
+  // A code the table does not know shows no device (yellow while enabled)
+  // and stays in the record until the user picks one.
+  const int row = kt::FindSlmpDeviceRow(DeviceTable(), slmp.CODE);
+  if (row >= 0) {
+    m_comboDeviceType.SetCurSel(row);
+  } else {
+    m_comboDeviceType.CComboBox::SetCurSel(-1);
+  }
+  m_editDeviceAddress.SetValue(slmp.NO);
+  m_comboInvert.SetCurSel(out.INVERT == 1 ? 1 : 0);
+  for (int s : {kOn, kOff}) {
+    m_editDisp[s].SetTextUtf8(cfg.ALARM.DO[i].ZONE[s].DISP);
+    (s == kOn ? m_onColor : m_offColor) = SwapRedBlue(cfg.ALARM.DO[i].ZONE[s].COLOR);
+  }
+}
+
+void CDlgConfigDo::StoreChannel(int i) {
+  kt::DeviceConfig& cfg = *m_pConfig;
+  kt::DoChannelConfig& out = cfg.DO[i];
+  kt::ModbusPointConfig& modbus = cfg.MODBUS.DO[i];
+  kt::SlmpPointConfig& slmp = cfg.SLMP.DO[i];
+
+  StoreText(m_editName, out.NAME);
+  StoreText(m_editComment, out.COMMENT);
+  const int source = Selection(m_comboSource);
+  out.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
+  const int number = Selection(m_comboChannel);
+  out.CHNO = (out.REG == kt::kRegLocal || out.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
+  modbus.NODE = static_cast<kt::u8>(m_editUnitId.m_nValue);
+  modbus.TYPE = kModbusCoils;
+  modbus.NO = m_editRegister.m_nValue - 1;
+  const int row = Selection(m_comboDeviceType);
+  const auto rows = kt::SlmpDeviceRows(DeviceTable());
+  if (row >= 0 && row < static_cast<int>(rows.size())) slmp.CODE = rows[static_cast<std::size_t>(row)].code;
+  slmp.NO = m_editDeviceAddress.m_nValue;
+  out.INVERT = Selection(m_comboInvert) == 1 ? 1 : 0;
+  for (int s : {kOn, kOff}) {
+    StoreText(m_editDisp[s], cfg.ALARM.DO[i].ZONE[s].DISP);
+    cfg.ALARM.DO[i].ZONE[s].COLOR = SwapRedBlue(s == kOn ? m_onColor : m_offColor);
+  }
+}
+
+void CDlgConfigDo::UpdateControls() {
+  DisableAllControls();
+  const int source = Selection(m_comboSource);
+  if (source <= kSourceNone) return;
+  if (source == kSourceDo || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
+  if (source == kSourcePeer) {
+    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, Selection(m_comboChannel))));
+    if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
+      if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
+        m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
+        m_comboPointKind.EnableWindow(TRUE);
+        m_editRegister.EnableWindow(TRUE);
+      } else if (m_pConfig->C[p].PROTOCOL == kt::kProtocolSlmp) {
+        m_comboDeviceType.EnableWindow(TRUE);
+        m_editDeviceAddress.EnableWindow(TRUE);
+        m_comboRadix.EnableWindow(TRUE);
+      }
+    }
+    m_comboDeviceType.CheckSelection();
+  }
+  m_comboInvert.EnableWindow(TRUE);
+  for (int s : {kOn, kOff}) {
+    m_editDisp[s].EnableWindow(TRUE);
+    m_btnColor[s].EnableWindow(TRUE);
+  }
+}
+
+BOOL CDlgConfigDo::CheckControls(BOOL bShowError) {
+  if (!m_errors.Check(bShowError)) return FALSE;
+  if (m_comboDeviceType.CheckSelection()) return TRUE;
+  if (bShowError) AfxMessageBox(g_strDoSlmpDeviceTypeError, MB_ICONERROR);
+  return FALSE;
+}
+
+void CDlgConfigDo::OnSelchangeSource() {
+  const int source = Selection(m_comboSource);
+  // Closing the list on the destination already shown keeps the channel number.
+  if (source == m_nShownSource) return;
+  m_nShownSource = source;
+  FillChannelNumbers(source);
+  RefreshControls();
+}
+
+void CDlgConfigDo::OnSelchangeRefresh() { RefreshControls(); }
+
+void CDlgConfigDo::OnBnClickedColor(int state) {
+  // The dialog opens on its own default, not on the state's colour.
+  CColorDialog dlg(0, CC_FULLOPEN, this);
+  if (dlg.DoModal() != IDOK) return;
+  (state == kOn ? m_onColor : m_offColor) = dlg.GetColor();
+  Invalidate(TRUE);
+}
+
+void CDlgConfigDo::OnPaint() {
+  CPaintDC dc(this);
+  for (int s : {kOn, kOff}) {
+    CRect rc;
+    m_swatch[s].GetWindowRect(&rc);
+    ScreenToClient(&rc);
+    dc.FillSolidRect(rc, s == kOn ? m_onColor : m_offColor);
+  }
+}
+
+void CDlgConfigDo::CopyChannel(int i) {
+  const kt::DeviceConfig& cfg = *m_pConfig;
+  m_copy.channel = cfg.DO[i];
+  m_copy.events = cfg.ALARM.DO[i];
+  m_copy.copiedModbus = m_copy.nextModbus = cfg.MODBUS.DO[i];
+  m_copy.copiedSlmp = m_copy.nextSlmp = cfg.SLMP.DO[i];
+  m_copy.filled = 1;
+}
+
+void CDlgConfigDo::PasteChannel(int i, BOOL bNext) {
+  kt::DeviceConfig& cfg = *m_pConfig;
+  cfg.DO[i] = m_copy.channel;
+  cfg.ALARM.DO[i] = m_copy.events;
+  cfg.MODBUS.DO[i] = bNext ? m_copy.nextModbus : m_copy.copiedModbus;
+  cfg.SLMP.DO[i] = bNext ? m_copy.nextSlmp : m_copy.copiedSlmp;
+}
+
+void CDlgConfigDo::IncrementAddresses() {
+  m_editRegister.IncrementValue();
+  m_editDeviceAddress.IncrementValue();
+}
+
+void CDlgConfigDo::RenewCopy(int i) {
+  const kt::DeviceConfig& cfg = *m_pConfig;
+  m_copy.channel = cfg.DO[i];
+  m_copy.events = cfg.ALARM.DO[i];
+  m_copy.nextModbus = cfg.MODBUS.DO[i];
+  m_copy.nextSlmp = cfg.SLMP.DO[i];
+}
+
+BOOL CDlgConfigDo::CheckSettings(BOOL bShowError) {
+  const int i = kt::FindUnknownSlmpDevice(*m_pConfig, kt::SlmpChannelKind::Do);
+  if (i >= 0) {
+    if (bShowError) {
+      AfxMessageBox(QStringLiteral("DO%1\r\n").arg(i + 1) + g_strDoSlmpDeviceTypeError, MB_ICONERROR);
+    }
+    return FALSE;
+  }
+  return CheckDuplicateChannels();
+}
+
+BOOL CDlgConfigDo::CheckDuplicateChannels() {
+  for (int i = 0; i < kt::kDoCount; ++i) {
+    for (int j = i + 1; j < kt::kDoCount; ++j) {
+      if (IsDistinctDestination(i, j)) continue;
+      AfxMessageBox(g_strDoDuplicateError.arg(i + 1).arg(j + 1), MB_ICONERROR);
+      return FALSE;
+    }
+  }
+  return TRUE;
+}
+
+BOOL CDlgConfigDo::IsDistinctDestination(int i, int j) {
+  const kt::DeviceConfig& cfg = *m_pConfig;
+  const kt::u32 reg = cfg.DO[i].REG;
+  if (reg != cfg.DO[j].REG || reg == kt::kRegNone) return TRUE;
+  if (reg == kt::kRegLocal) return cfg.DO[i].CHNO == cfg.DO[j].CHNO ? FALSE : TRUE;
+  if (reg != kt::kRegPeer) return TRUE;  // demo outputs write nothing
+
+  const int pi = kt::PeerIndexOf(cfg.DO[i].CHNO);
+  const int pj = kt::PeerIndexOf(cfg.DO[j].CHNO);
+  if (pi == kt::kNoPeer || pj == kt::kNoPeer) return TRUE;
+  if (cfg.C[pi].MODE != 1 || cfg.C[pj].MODE != 1) return TRUE;
+  if (!SameAddress(cfg.C[pi].IP, cfg.C[pj].IP)) return TRUE;
+
+  const kt::u32 protocol = cfg.C[pi].PROTOCOL;
+  if (protocol != cfg.C[pj].PROTOCOL) return TRUE;
+  if (protocol == kt::kProtocolModbusTcp) {
+    auto unit = [&cfg](int k, int p) {
+      return cfg.MODBUS.C[p].TYPE == 1 ? cfg.MODBUS.DO[k].NODE : cfg.MODBUS.C[p].NODE;
+    };
+    const bool same = unit(i, pi) == unit(j, pj) && cfg.MODBUS.DO[i].TYPE == cfg.MODBUS.DO[j].TYPE &&
+                      cfg.MODBUS.DO[i].NO == cfg.MODBUS.DO[j].NO;
+    return same ? FALSE : TRUE;
+  }
+  if (protocol == kt::kProtocolSlmp) {
+    kt::u32 commandI = 0, subI = 0, commandJ = 0, subJ = 0;
+    DerivedSlmpPair(cfg, i, pi, commandI, subI);
+    DerivedSlmpPair(cfg, j, pj, commandJ, subJ);
+    const bool same = cfg.SLMP.DO[i].NO == cfg.SLMP.DO[j].NO && cfg.SLMP.DO[i].CODE == cfg.SLMP.DO[j].CODE &&
+                      commandI == commandJ && subI == subJ;
+    return same ? FALSE : TRUE;
+  }
+  return TRUE;
+}
+
+void CDlgConfigDo::PrepareSave() { kt::DeriveSlmpCommands(*m_pConfig, kt::SlmpChannelKind::Do); }

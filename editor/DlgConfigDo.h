@@ -1,0 +1,98 @@
+// The editor's "DO" page (template 178): the two digital output channels,
+// where each writes its state (its own output, a point of a communication
+// peer over Modbus/TCP or SLMP, or demo), whether it is inverted, and the
+// display text and colour of its ON and OFF states. Saving refuses two
+// outputs that write the same point.
+#pragma once
+
+#include "ChannelPage.h"
+#include "DeviceConfig.h"
+#include "InputNumber.h"
+#include "InputString.h"
+#include "SelectCombo.h"
+
+class CDlgConfigDo : public CChannelPage {
+ public:
+  enum { IDD = 178 };
+  explicit CDlgConfigDo(CWnd* pParent = nullptr);
+
+  // One whole channel as "Copy" took it; "Paste(+1)" counts the destination
+  // addresses on from the next* points.
+  struct CopyBuffer {
+    int filled = 0;
+    kt::DoChannelConfig channel{};
+    kt::DoDisplayConfig events{};
+    kt::ModbusPointConfig copiedModbus{};
+    kt::SlmpPointConfig copiedSlmp{};
+    kt::ModbusPointConfig nextModbus{};
+    kt::SlmpPointConfig nextSlmp{};
+  };
+
+  enum { kOff = 0, kOn = 1 };  // index into ZONE[]
+
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+
+  // The device-code check, then CheckDuplicateChannels.
+  BOOL CheckSettings(BOOL bShowError) override;
+  void PrepareSave() override;
+
+  // Channel-page hooks.
+  BOOL CheckControls(BOOL bShowError) override;
+  void StoreChannel(int i) override;
+  void PrepareChannel(int i) override;
+  void LoadChannel(int i) override;
+  void UpdateControls() override;
+  void CopyChannel(int i) override;
+  void PasteChannel(int i, BOOL bNext) override;
+  void IncrementAddresses() override;
+  void RenewCopy(int i) override;
+  BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
+  void EmptyCopy() override { m_copy.filled = 0; }
+
+  // FALSE, after its message, at the first pair of outputs that write the
+  // same point.
+  BOOL CheckDuplicateChannels();
+  // FALSE when outputs i and j of the stored record write the same point.
+  // SLMP commands are compared as the save will derive them, addresses as
+  // IPv4 addresses.
+  BOOL IsDistinctDestination(int i, int j);
+
+  // Empties "Channel"; "Do" (1) gives one numbered item, "C" (2) two, the
+  // first selected.
+  void FillChannelNumbers(int reg);
+
+  void OnSelchangeSource();
+  void OnSelchangeRefresh();
+  void OnBnClickedColor(int state);
+  void OnPaint() override;
+  template <int S>
+  void OnColor() {
+    OnBnClickedColor(S);
+  }
+
+  CopyBuffer m_copy;
+  int m_nShownSource = -1;  // the destination shown, so a closed list without change changes nothing
+  COLORREF m_onColor = 0;   // screen form 0x00BBGGRR
+  COLORREF m_offColor = 0;
+
+  CInputStringJis m_editName;             // 1313
+  CInputStringJis m_editComment;          // 1314
+  CSelectCombo m_comboSource;             // 1315
+  CSelectCombo m_comboChannel;            // 1316
+  CInputNumberInt m_editUnitId;           // 1317
+  CSelectCombo m_comboPointKind;          // 1318
+  CInputNumberInt m_editRegister;         // 1319
+  CSelectCombo m_comboDeviceType;         // 1320
+  CInputNumberMulti m_editDeviceAddress;  // 1321
+  CInputNumberMultiForm m_comboRadix;     // 1322
+  CSelectCombo m_comboInvert;             // 1323
+  CInputStringJis m_editDisp[kt::kStateCount];  // OFF 1327, ON 1324
+  CStatic m_swatch[kt::kStateCount];            // OFF 1328, ON 1325
+  CButton m_btnColor[kt::kStateCount];          // OFF 1329, ON 1326
+};
+
+// "Setting error: SLMP Device type"
+extern const CString g_strDoSlmpDeviceTypeError;
+// "Duplicate channel setting: DO%d and DO%d"
+extern const CString g_strDoDuplicateError;
