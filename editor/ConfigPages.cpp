@@ -2,6 +2,7 @@
 
 #include "DlgConfigCom.h"
 #include "DlgConfigLog.h"
+#include "DlgConfigOi.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ CTabDialog* MakePage(CWnd* pParent) {
 // Tab order: COM.1, COM.2, C, AI, DI, OI, DO, Trend, Log, Disp, Mail.
 const ConfigPageEntry kPages[] = {
     {"COM.1", CDlgConfigCom::IDD, &MakePage<CDlgConfigCom>},
+    {"OI", CDlgConfigOi::IDD, &MakePage<CDlgConfigOi>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
 };
 

@@ -1,6 +1,7 @@
 // The network services ("COM.1") and logging ("Log") pages.
 #include "DlgConfigCom.h"
 #include "DlgConfigLog.h"
+#include "ConfigPages.h"
 #include "EditorTestFixture.h"
 
 #include <QDir>
@@ -13,7 +14,15 @@ namespace {
 
 using kt::test::Retype;
 constexpr int kPageCom = 0;
-constexpr int kPageLog = 1;
+// Pages join the table as they are built: find the page by its tab text.
+int PageIndex(const char* label) {
+  const auto table = ConfigPageTable();
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (std::strcmp(table[i].label, label) == 0) return static_cast<int>(i);
+  }
+  return -1;
+}
+const int kPageLog = PageIndex("Log");
 
 CDlgConfigCom& ComPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigCom&>(*dlg.m_pages[kPageCom]); }
 CDlgConfigLog& LogPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigLog&>(*dlg.m_pages[kPageLog]); }

@@ -2,6 +2,7 @@
 #include "AppPreferences.h"
 #include "DlgConfigCom.h"
 #include "DlgConfigMain.h"
+#include "ConfigPages.h"
 #include "EditorTestFixture.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -19,7 +21,15 @@ using kt::test::Retype;
 using kt::test::FakeResponse;
 
 constexpr int kPageCom = 0;
-constexpr int kPageLog = 1;
+// Pages join the table as they are built: find the page by its tab text.
+int PageIndex(const char* label) {
+  const auto table = ConfigPageTable();
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (std::strcmp(table[i].label, label) == 0) return static_cast<int>(i);
+  }
+  return -1;
+}
+const int kPageLog = PageIndex("Log");
 const QString kDiscard = QStringLiteral("Are you sure you want to discard the settings?");
 
 CDlgConfigCom& ComPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigCom&>(*dlg.m_pages[kPageCom]); }
@@ -59,7 +69,7 @@ TEST_F(DlgConfigMainTest, TheWindowShowsItsTitleTabsAndOnePage) {
     EXPECT_EQ(QStringLiteral("Setting"), dlg.GetSafeHwnd()->windowTitle());
     auto* bar = dlg.m_tab.GetSafeHwnd()->findChild<QTabBar*>();
     ASSERT_NE(nullptr, bar);
-    ASSERT_EQ(2, bar->count());
+    ASSERT_EQ(static_cast<int>(ConfigPageTable().size()), bar->count());
     EXPECT_EQ(QStringLiteral("COM.1"), bar->tabText(kPageCom));
     EXPECT_EQ(QStringLiteral("Log"), bar->tabText(kPageLog));
     EXPECT_EQ(0, dlg.m_tab.GetCurSel());
