@@ -1,7 +1,7 @@
 // The network services ("COM.1") and logging ("Log") pages.
+#include "ConfigPages.h"
 #include "DlgConfigCom.h"
 #include "DlgConfigLog.h"
-#include "ConfigPages.h"
 #include "EditorTestFixture.h"
 
 #include <QDir>
@@ -14,7 +14,7 @@ namespace {
 
 using kt::test::Retype;
 constexpr int kPageCom = 0;
-// Pages join the table as they are built: find the page by its tab text.
+// The tab index of a page, by its label (other pages come between).
 int PageIndex(const char* label) {
   const auto table = ConfigPageTable();
   for (std::size_t i = 0; i < table.size(); ++i) {

@@ -1,10 +1,11 @@
 // The editor window: tabs, Quit and its question, Save file, Upload, Escape.
 #include "AppPreferences.h"
+#include "ConfigPages.h"
 #include "DlgConfigCom.h"
 #include "DlgConfigMain.h"
-#include "ConfigPages.h"
 #include "EditorTestFixture.h"
 
+#include <cstring>
 #include <QDir>
 #include <QFileInfo>
 #include <QTabBar>
@@ -12,7 +13,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -21,7 +21,7 @@ using kt::test::Retype;
 using kt::test::FakeResponse;
 
 constexpr int kPageCom = 0;
-// Pages join the table as they are built: find the page by its tab text.
+// The tab index of a page, by its label (other pages come between).
 int PageIndex(const char* label) {
   const auto table = ConfigPageTable();
   for (std::size_t i = 0; i < table.size(); ++i) {

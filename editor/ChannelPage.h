@@ -1,0 +1,73 @@
+// The channel-page pattern shared by the editor's pages that show one
+// channel (peer, pen, ...) at a time, chosen in a list at their left:
+//
+//   - switching channels checks the shown channel (a failed check keeps it
+//     shown and selected), stores it, then loads the new one;
+//   - a right click on the list switches first, then offers "Copy" (when the
+//     shown channel passes its check), "Paste" and, where the page counts
+//     addresses on, "Paste(+1)" (when something was copied);
+//   - storing the page (leaving the tab, saving, uploading) ends a copy.
+//
+// A page derives from CChannelPage, binds m_listChannel (not listed) and
+// fills it, keeps its number inputs in m_errors, and provides the hooks
+// below. The page's own copy buffer is a struct of whole records with an
+// int `filled` (0 empty, 1 filled); see CDlgConfigAi::CopyBuffer.
+#pragma once
+
+#include "NormalDialog.h"
+#include "SelectList.h"
+
+class CChannelPage : public CTabDialog {
+ public:
+  // bPastePlus: the menu offers "Paste(+1)" besides "Paste".
+  CChannelPage(UINT nIDTemplate, CWnd* pParent, BOOL bPastePlus);
+
+  // --- what each page provides --------------------------------------------
+  // The page's checks of the shown channel; messages only with bShowError.
+  virtual BOOL CheckControls(BOOL bShowError) = 0;
+  // Controls to record for channel i, without checks.
+  virtual void StoreChannel(int i) = 0;
+  // Prepares the controls that depend on channel i's record, before it is
+  // loaded (channel numbers of its source, ...). Default: nothing.
+  virtual void PrepareChannel(int i);
+  // Record to controls for channel i.
+  virtual void LoadChannel(int i) = 0;
+  // The enabling rules for the shown channel.
+  virtual void UpdateControls() = 0;
+  // "Copy": fills the copy buffer from channel i of the record (already
+  // stored) and marks it filled.
+  virtual void CopyChannel(int i) = 0;
+  // "Paste" (bNext FALSE) or the record part of "Paste(+1)" (bNext TRUE):
+  // writes the copy buffer into channel i of the record.
+  virtual void PasteChannel(int i, BOOL bNext) = 0;
+  // "Paste(+1)" only: counts the shown addresses on by one, after the pasted
+  // channel was loaded. Default: nothing.
+  virtual void IncrementAddresses();
+  // "Paste(+1)" only: after channel i was stored again, the buffer takes it
+  // as the base of the next "Paste(+1)". Default: nothing.
+  virtual void RenewCopy(int i);
+  virtual BOOL IsCopyFilled() const = 0;
+  virtual void EmptyCopy() = 0;
+
+  // --- the pattern ---------------------------------------------------------
+  // Check, then store the shown channel; empties the copy buffer. FALSE
+  // (nothing stored) when the check fails.
+  BOOL StorePage(BOOL bShowError) override;
+  // Focus kept; UpdateControls; disabled invalid inputs back to defaults.
+  void RefreshControls() override;
+  // LBN_SELCHANGE of the list (and the first step of the right click).
+  void OnSelchangeChannel();
+  // Commands ID_CHANNEL_MENU (106) and the menu's 101, 102, 103; everything
+  // else goes to the message map.
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+  void OnChannelMenu(const CPoint& ptScreen);
+  void OnChannelCopy();
+  void OnChannelPaste();
+  void OnChannelPasteNext();
+
+  CSelectList m_listChannel;
+  int m_nCurChannel = 0;
+  PageErrorList m_errors;
+  BOOL m_bPastePlus;
+};
