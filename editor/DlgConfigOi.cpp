@@ -1,6 +1,5 @@
 #include "DlgConfigOi.h"
 
-#include "CopyPasteMenu.h"
 #include "DlgOi.h"
 #include "DlgZone.h"
 
@@ -131,7 +130,7 @@ constexpr OiKind kKinds[17] = {
 
 }  // namespace
 
-CDlgConfigOi::CDlgConfigOi(CWnd* pParent) : CTabDialog(IDD, pParent) {
+CDlgConfigOi::CDlgConfigOi(CWnd* pParent) : CChannelPage(IDD, pParent, FALSE) {
   ON_LBN_SELCHANGE(kChannelList, &CDlgConfigOi::OnSelchangeChannel);
   ON_CBN_SELCHANGE(kFunction, &CDlgConfigOi::OnCbnSelchangeFunctionType);
   ON_CBN_SELCHANGE(kPartition, &CDlgConfigOi::OnCbnSelchangePartitions);
@@ -146,7 +145,7 @@ CDlgConfigOi::CDlgConfigOi(CWnd* pParent) : CTabDialog(IDD, pParent) {
 }
 
 void CDlgConfigOi::DoDataExchange(CDataExchange* pDX) {
-  CTabDialog::DoDataExchange(pDX);
+  CChannelPage::DoDataExchange(pDX);
   DDX_Control(pDX, kChannelList, m_listChannel, TRUE);
   DDX_Control(pDX, kName, m_editName, TRUE);
   DDX_Control(pDX, kComment, m_editComment, TRUE);
@@ -341,13 +340,6 @@ BOOL CDlgConfigOi::CheckControls(BOOL bShowError) {
   return FALSE;
 }
 
-BOOL CDlgConfigOi::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
-  StoreChannel(m_nCurChannel);
-  m_copy.filled = 0;
-  return TRUE;
-}
-
 void CDlgConfigOi::RefreshKeepingFocus() {
   CWnd* focus = CWnd::GetFocus();
   UpdateControls();
@@ -356,22 +348,21 @@ void CDlgConfigOi::RefreshKeepingFocus() {
 }
 
 void CDlgConfigOi::RefreshControls() {
-  RefreshKeepingFocus();
+  CChannelPage::RefreshControls();
   m_listChannel.SetFocus();
 }
 
-void CDlgConfigOi::OnSelchangeChannel() {
-  const int sel = m_listChannel.GetCurSel();
-  if (sel < 0 || sel == m_nCurChannel) return;
-  if (!CheckControls(TRUE)) {
-    m_listChannel.SetCurSel(m_nCurChannel);
-    return;
-  }
-  StoreChannel(m_nCurChannel);
-  LoadChannel(sel);
-  RefreshKeepingFocus();
-  Invalidate(TRUE);
-  m_nCurChannel = sel;
+void CDlgConfigOi::CopyChannel(int i) {
+  m_copy.channel = m_pConfig->OI[i];
+  m_copy.events = m_pConfig->ALARM.OI[i];
+  m_copy.filled = 1;
+}
+
+// The whole channel: name, comment, kind and every operand, and every zone
+// field, those of the event setting dialog included.
+void CDlgConfigOi::PasteChannel(int i, BOOL) {
+  m_pConfig->OI[i] = m_copy.channel;
+  m_pConfig->ALARM.OI[i] = m_copy.events;
 }
 
 void CDlgConfigOi::OnCbnSelchangeFunctionType() {
@@ -419,39 +410,4 @@ void CDlgConfigOi::OnPaint() {
     const COLORREF color = m_zoneColor[z] & 0xFFFFFFu;
     dc.GradientFill(rc, color, color, TRUE);
   }
-}
-
-BOOL CDlgConfigOi::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (HIWORD(wParam) == 0) {
-    switch (LOWORD(wParam)) {
-      case ID_CHANNEL_MENU: {
-        OnSelchangeChannel();
-        const BOOL copy = CheckControls(FALSE);
-        const BOOL paste = m_copy.filled != 0;
-        if (copy || paste) {
-          CPoint pt = m_listChannel.m_ptMenu;
-          if (lParam) pt = *reinterpret_cast<const CPoint*>(lParam);
-          CCopyPasteMenu(this).Track(pt.x, pt.y, copy, paste);
-        }
-        return TRUE;
-      }
-      case ID_MENU_COPY:
-        StoreChannel(m_nCurChannel);
-        m_copy.channel = m_pConfig->OI[m_nCurChannel];
-        m_copy.events = m_pConfig->ALARM.OI[m_nCurChannel];
-        m_copy.filled = 1;
-        return TRUE;
-      case ID_MENU_PASTE:
-        if (!m_copy.filled) return TRUE;
-        m_pConfig->OI[m_nCurChannel] = m_copy.channel;
-        m_pConfig->ALARM.OI[m_nCurChannel] = m_copy.events;
-        LoadChannel(m_nCurChannel);
-        UpdateControls();
-        Invalidate(TRUE);
-        return TRUE;
-      default:
-        break;
-    }
-  }
-  return CTabDialog::OnCommand(wParam, lParam);
 }

@@ -10,12 +10,11 @@
 // field included).
 #pragma once
 
+#include "ChannelPage.h"
 #include "DeviceConfig.h"
 #include "InputNumber.h"
 #include "InputString.h"
-#include "NormalDialog.h"
 #include "SelectCombo.h"
-#include "SelectList.h"
 
 // The 18 items of "Function type", "Disable" first.
 extern const CString g_strOiOperationItems[18];
@@ -29,7 +28,7 @@ extern const CString g_strOiErrors[21];
 inline constexpr int kOiTimeItem = 17;
 inline constexpr kt::u32 kOiTimeType = 18;
 
-class CDlgConfigOi : public CTabDialog {
+class CDlgConfigOi : public CChannelPage {
  public:
   enum { IDD = 168 };
   explicit CDlgConfigOi(CWnd* pParent = nullptr);
@@ -37,24 +36,28 @@ class CDlgConfigOi : public CTabDialog {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
 
-  BOOL StorePage(BOOL bShowError) override;
+  // As every channel page, then the focus goes to the channel list.
   void RefreshControls() override;
 
-  void LoadChannel(int i);
+  // The sub-dialog of the stored kind is chosen here, so switching channels
+  // needs no preparing step.
+  void LoadChannel(int i) override;
   // Checks nothing; callers check first.
-  void StoreChannel(int i);
-  void UpdateControls();
-  BOOL CheckControls(BOOL bShowError);
+  void StoreChannel(int i) override;
+  void UpdateControls() override;
+  BOOL CheckControls(BOOL bShowError) override;
+  void CopyChannel(int i) override;
+  void PasteChannel(int i, BOOL bNext) override;
+  BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
+  void EmptyCopy() override { m_copy.filled = 0; }
   void ResetDisabledInputs() { m_errors.ResetDisabledInputs(); }
 
-  void OnSelchangeChannel();
   void OnCbnSelchangeFunctionType();
   void OnCbnSelchangePartitions();
   void OnBnClickedZoneColor(int zone);  // 0-4
   void OnEnUpdateLimit();
   void OnBnClickedEventSetting();
   void OnPaint() override;
-  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
   // The zone count that "Partitions" selects: 0 for "Disable", else 2-5.
   int ZoneCount() const;
@@ -67,8 +70,6 @@ class CDlgConfigOi : public CTabDialog {
   // The sub-dialog shown, or nullptr ("Disable").
   CSubDialogChild* ShownChild() const;
 
-  int m_nCurChannel = 0;
-  PageErrorList m_errors;
   COLORREF m_zoneColor[kt::kZoneCount] = {};
 
   // The copy buffer of the channel list's menu.
@@ -85,7 +86,7 @@ class CDlgConfigOi : public CTabDialog {
   bool m_bKeepType = false;
   kt::u32 m_nKeptType = 0;
 
-  CSelectList m_listChannel;        // 1144
+  // m_listChannel is 1144.
   CInputStringJis m_editName;       // 1145
   CInputStringJis m_editComment;    // 1146
   CSelectCombo m_comboPlace;        // 1147
