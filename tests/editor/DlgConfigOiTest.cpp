@@ -322,6 +322,22 @@ TEST_F(DlgConfigOiTest, AnInvalidOperandBlocksEveryCheckWithItsMessage) {
   });
 }
 
+TEST_F(DlgConfigOiTest, QuittingWithAnInvalidOperandAsksToDiscard) {
+  RunEditor(NonDefault(), [&](CDlgConfigMain& dlg) {
+    kt::test::SelectTab(&dlg.m_tab, OiPageIndex());
+    PumpEvents();
+    auto& page = dynamic_cast<CDlgConfigOi&>(*dlg.m_pages[OiPageIndex()]);
+    auto* sca = dynamic_cast<CDlgOiSca*>(page.m_subDialogs.m_pCurrent);
+    ASSERT_NE(nullptr, sca);
+    Retype(&sca->FindRow('K', 2)->constant, QStringLiteral("-"));
+    EXPECT_EQ(OiPageIndex(), dlg.m_nCurPage);
+    EXPECT_FALSE(sca->FindRow('K', 2)->constant.m_bValid);
+    modal.ExpectMessageBox(QStringLiteral("Setting error: Function parameter (Kn, Xn, An)"), MB_ICONERROR);
+    modal.ExpectMessageBox(QStringLiteral("Are you sure you want to discard the settings?"), MB_ICONQUESTION, IDOK);
+    Click(dlg, IDOK);
+  });
+}
+
 TEST_F(DlgConfigOiTest, CopyAndPasteAWholeChannel) {
   RunOnPage(NonDefault(), [&](CDlgConfigMain& dlg, CDlgConfigOi& page) {
     auto rightClick = [&](int item) {
