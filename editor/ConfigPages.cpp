@@ -9,6 +9,7 @@
 #include "DlgConfigDsp.h"
 #include "DlgConfigLog.h"
 #include "DlgConfigMail.h"
+#include "DlgConfigOi.h"
 #include "DlgConfigTrd.h"
 
 namespace {
@@ -25,6 +26,7 @@ const ConfigPageEntry kPages[] = {
     {"C", CDlgConfigC::IDD, &MakePage<CDlgConfigC>},
     {"AI", CDlgConfigAi::IDD, &MakePage<CDlgConfigAi>},
     {"DI", CDlgConfigDi::IDD, &MakePage<CDlgConfigDi>},
+    {"OI", CDlgConfigOi::IDD, &MakePage<CDlgConfigOi>},
     {"DO", CDlgConfigDo::IDD, &MakePage<CDlgConfigDo>},
     {"Trend", CDlgConfigTrd::IDD, &MakePage<CDlgConfigTrd>},
     {"Log", CDlgConfigLog::IDD, &MakePage<CDlgConfigLog>},
