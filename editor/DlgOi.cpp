@@ -115,17 +115,17 @@ CDlgOiOperands::Row* CDlgOiOperands::FindRow(char group, int index) {
 
 void CDlgOiOperands::LoadParam(kt::OiParamConfig* pBlock) {
   for (std::size_t i = 0; i < m_rowSpecs.size(); ++i) {
-    const OiOperandRow& spec = m_rowSpecs[i];
+    const OiOperandRow& rowSpec = m_rowSpecs[i];
     COiParam& source = m_rows[i]->source;
     if (pBlock) {
-      const kt::OiOperandConfig& op = OiOperand(*pBlock, spec.group, spec.index);
+      const kt::OiOperandConfig& op = OiOperand(*pBlock, rowSpec.group, rowSpec.index);
       // A TYPE beyond int shows "Const" like any other TYPE without item.
       const int type = op.TYPE <= 0x7fffffffu ? static_cast<int>(op.TYPE) : -1;
       source.SetParam(type, op.NO, op.CONST);
     } else {
       // Like a stored operand on channel 1, so that a channel source also
       // offers its own channel numbers.
-      source.SetParam(spec.defaultType, 0, spec.defaultConstant);
+      source.SetParam(rowSpec.defaultType, 0, rowSpec.defaultConstant);
     }
   }
   LoadFields(pBlock);
@@ -134,9 +134,9 @@ void CDlgOiOperands::LoadParam(kt::OiParamConfig* pBlock) {
 void CDlgOiOperands::StoreParam(kt::OiParamConfig* pBlock) {
   if (!pBlock) return;
   for (std::size_t i = 0; i < m_rowSpecs.size(); ++i) {
-    const OiOperandRow& spec = m_rowSpecs[i];
+    const OiOperandRow& rowSpec = m_rowSpecs[i];
     const Row& row = *m_rows[i];
-    kt::OiOperandConfig& op = OiOperand(*pBlock, spec.group, spec.index);
+    kt::OiOperandConfig& op = OiOperand(*pBlock, rowSpec.group, rowSpec.index);
     const int type = SelectedIndex(row.source);
     const int no = SelectedIndex(row.channel);
     op.TYPE = static_cast<kt::u32>(type < 0 ? 0 : type);

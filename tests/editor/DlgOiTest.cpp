@@ -158,17 +158,17 @@ TEST_F(DlgOiTest, OperandRowsStoreWhatTheyLoaded) {
       kt::OiParamConfig block = Filled();
       // Values that the kinds' own fields accept.
       for (kt::OiOperandConfig& op : block.K) op.CONST = 8;
-      for (const OiOperandRow& spec : dlg.m_rowSpecs) {
-        kt::OiOperandConfig& op = OiOperand(block, spec.group, spec.index);
+      for (const OiOperandRow& rowSpec : dlg.m_rowSpecs) {
+        kt::OiOperandConfig& op = OiOperand(block, rowSpec.group, rowSpec.index);
         op.TYPE = type;
         op.NO = type == 2 ? 1 : 3;
-        op.CONST = -123.5 + spec.idConstant;
+        op.CONST = -123.5 + rowSpec.idConstant;
       }
       const kt::OiParamConfig after = LoadStore(dlg, block);
       EXPECT_TRUE(dlg.AllNumbersValid());
-      for (const OiOperandRow& spec : dlg.m_rowSpecs) {
-        const kt::OiOperandConfig& op = OiOperand(block, spec.group, spec.index);
-        const kt::OiOperandConfig& got = OiOperand(const_cast<kt::OiParamConfig&>(after), spec.group, spec.index);
+      for (const OiOperandRow& rowSpec : dlg.m_rowSpecs) {
+        const kt::OiOperandConfig& op = OiOperand(block, rowSpec.group, rowSpec.index);
+        const kt::OiOperandConfig& got = OiOperand(const_cast<kt::OiParamConfig&>(after), rowSpec.group, rowSpec.index);
         EXPECT_EQ(op.TYPE, got.TYPE);
         EXPECT_EQ(op.NO, got.NO);
         EXPECT_EQ(op.CONST, got.CONST);
