@@ -14,6 +14,7 @@
 // int `filled` (0 empty, 1 filled); see CDlgConfigAi::CopyBuffer.
 #pragma once
 
+#include "DeviceConfig.h"
 #include "NormalDialog.h"
 #include "SelectList.h"
 
@@ -70,4 +71,39 @@ class CChannelPage : public CTabDialog {
   int m_nCurChannel = 0;
   PageErrorList m_errors;
   BOOL m_bPastePlus;
+};
+
+// The copy buffer of a channel that reads or writes a Modbus and an SLMP
+// point (AI, DI, DO): the channel, its events, and its points both as copied
+// ("Paste") and as the next "Paste(+1)" writes them.
+template <class Channel, class Events>
+struct PointChannelCopy {
+  int filled = 0;
+  Channel channel{};
+  Events events{};
+  kt::ModbusPointConfig copiedModbus{};
+  kt::SlmpPointConfig copiedSlmp{};
+  kt::ModbusPointConfig nextModbus{};
+  kt::SlmpPointConfig nextSlmp{};
+
+  void Copy(const Channel& c, const Events& e, const kt::ModbusPointConfig& m, const kt::SlmpPointConfig& p) {
+    Renew(c, e, m, p);
+    copiedModbus = m;
+    copiedSlmp = p;
+    filled = 1;
+  }
+  // After "Paste(+1)": the pasted channel, with its counted-up points, is
+  // what the next one starts from.
+  void Renew(const Channel& c, const Events& e, const kt::ModbusPointConfig& m, const kt::SlmpPointConfig& p) {
+    channel = c;
+    events = e;
+    nextModbus = m;
+    nextSlmp = p;
+  }
+  void Paste(Channel& c, Events& e, kt::ModbusPointConfig& m, kt::SlmpPointConfig& p, BOOL bNext) const {
+    c = channel;
+    e = events;
+    m = bNext ? nextModbus : copiedModbus;
+    p = bNext ? nextSlmp : copiedSlmp;
+  }
 };

@@ -447,19 +447,12 @@ void CDlgConfigAi::OnPaint() {
 
 void CDlgConfigAi::CopyChannel(int i) {
   const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.channel = cfg.AI[i];
-  m_copy.events = cfg.ALARM.AI[i];
-  m_copy.copiedModbus = m_copy.nextModbus = cfg.MODBUS.AI[i];
-  m_copy.copiedSlmp = m_copy.nextSlmp = cfg.SLMP.AI[i];
-  m_copy.filled = 1;
+  m_copy.Copy(cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i]);
 }
 
 void CDlgConfigAi::PasteChannel(int i, BOOL bNext) {
   kt::DeviceConfig& cfg = *m_pConfig;
-  cfg.AI[i] = m_copy.channel;
-  cfg.ALARM.AI[i] = m_copy.events;
-  cfg.MODBUS.AI[i] = bNext ? m_copy.nextModbus : m_copy.copiedModbus;
-  cfg.SLMP.AI[i] = bNext ? m_copy.nextSlmp : m_copy.copiedSlmp;
+  m_copy.Paste(cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i], bNext);
 }
 
 void CDlgConfigAi::IncrementAddresses() {
@@ -469,10 +462,7 @@ void CDlgConfigAi::IncrementAddresses() {
 
 void CDlgConfigAi::RenewCopy(int i) {
   const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.channel = cfg.AI[i];
-  m_copy.events = cfg.ALARM.AI[i];
-  m_copy.nextModbus = cfg.MODBUS.AI[i];
-  m_copy.nextSlmp = cfg.SLMP.AI[i];
+  m_copy.Renew(cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i]);
 }
 
 BOOL CDlgConfigAi::CheckSettings(BOOL bShowError) {

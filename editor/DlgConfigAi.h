@@ -18,15 +18,7 @@ class CDlgConfigAi : public CChannelPage {
 
   // One whole channel as "Copy" took it; "Paste(+1)" counts the source
   // addresses on from the next* points.
-  struct CopyBuffer {
-    int filled = 0;
-    kt::AiChannelConfig channel{};
-    kt::AnalogEventConfig events{};
-    kt::ModbusPointConfig copiedModbus{};
-    kt::SlmpPointConfig copiedSlmp{};
-    kt::ModbusPointConfig nextModbus{};
-    kt::SlmpPointConfig nextSlmp{};
-  };
+  using CopyBuffer = PointChannelCopy<kt::AiChannelConfig, kt::AnalogEventConfig>;
 
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;

@@ -339,19 +339,12 @@ void CDlgConfigDi::OnPaint() {
 
 void CDlgConfigDi::CopyChannel(int i) {
   const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.channel = cfg.DI[i];
-  m_copy.events = cfg.ALARM.DI[i];
-  m_copy.copiedModbus = m_copy.nextModbus = cfg.MODBUS.DI[i];
-  m_copy.copiedSlmp = m_copy.nextSlmp = cfg.SLMP.DI[i];
-  m_copy.filled = 1;
+  m_copy.Copy(cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i]);
 }
 
 void CDlgConfigDi::PasteChannel(int i, BOOL bNext) {
   kt::DeviceConfig& cfg = *m_pConfig;
-  cfg.DI[i] = m_copy.channel;
-  cfg.ALARM.DI[i] = m_copy.events;
-  cfg.MODBUS.DI[i] = bNext ? m_copy.nextModbus : m_copy.copiedModbus;
-  cfg.SLMP.DI[i] = bNext ? m_copy.nextSlmp : m_copy.copiedSlmp;
+  m_copy.Paste(cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i], bNext);
 }
 
 void CDlgConfigDi::IncrementAddresses() {
@@ -361,10 +354,7 @@ void CDlgConfigDi::IncrementAddresses() {
 
 void CDlgConfigDi::RenewCopy(int i) {
   const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.channel = cfg.DI[i];
-  m_copy.events = cfg.ALARM.DI[i];
-  m_copy.nextModbus = cfg.MODBUS.DI[i];
-  m_copy.nextSlmp = cfg.SLMP.DI[i];
+  m_copy.Renew(cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i]);
 }
 
 BOOL CDlgConfigDi::CheckSettings(BOOL bShowError) {

@@ -19,15 +19,7 @@ class CDlgConfigDi : public CChannelPage {
 
   // One whole channel as "Copy" took it; "Paste(+1)" counts the source
   // addresses on from the next* points.
-  struct CopyBuffer {
-    int filled = 0;
-    kt::DiChannelConfig channel{};
-    kt::DiEventConfig events{};
-    kt::ModbusPointConfig copiedModbus{};
-    kt::SlmpPointConfig copiedSlmp{};
-    kt::ModbusPointConfig nextModbus{};
-    kt::SlmpPointConfig nextSlmp{};
-  };
+  using CopyBuffer = PointChannelCopy<kt::DiChannelConfig, kt::DiEventConfig>;
 
   // The controls of one state group; index kOff (ZONE[0]) or kOn (ZONE[1]).
   enum { kOff = 0, kOn = 1 };

@@ -301,19 +301,12 @@ void CDlgConfigDo::OnPaint() {
 
 void CDlgConfigDo::CopyChannel(int i) {
   const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.channel = cfg.DO[i];
-  m_copy.events = cfg.ALARM.DO[i];
-  m_copy.copiedModbus = m_copy.nextModbus = cfg.MODBUS.DO[i];
-  m_copy.copiedSlmp = m_copy.nextSlmp = cfg.SLMP.DO[i];
-  m_copy.filled = 1;
+  m_copy.Copy(cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i]);
 }
 
 void CDlgConfigDo::PasteChannel(int i, BOOL bNext) {
   kt::DeviceConfig& cfg = *m_pConfig;
-  cfg.DO[i] = m_copy.channel;
-  cfg.ALARM.DO[i] = m_copy.events;
-  cfg.MODBUS.DO[i] = bNext ? m_copy.nextModbus : m_copy.copiedModbus;
-  cfg.SLMP.DO[i] = bNext ? m_copy.nextSlmp : m_copy.copiedSlmp;
+  m_copy.Paste(cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i], bNext);
 }
 
 void CDlgConfigDo::IncrementAddresses() {
@@ -323,10 +316,7 @@ void CDlgConfigDo::IncrementAddresses() {
 
 void CDlgConfigDo::RenewCopy(int i) {
   const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.channel = cfg.DO[i];
-  m_copy.events = cfg.ALARM.DO[i];
-  m_copy.nextModbus = cfg.MODBUS.DO[i];
-  m_copy.nextSlmp = cfg.SLMP.DO[i];
+  m_copy.Renew(cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i]);
 }
 
 BOOL CDlgConfigDo::CheckSettings(BOOL bShowError) {

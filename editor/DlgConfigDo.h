@@ -18,15 +18,7 @@ class CDlgConfigDo : public CChannelPage {
 
   // One whole channel as "Copy" took it; "Paste(+1)" counts the destination
   // addresses on from the next* points.
-  struct CopyBuffer {
-    int filled = 0;
-    kt::DoChannelConfig channel{};
-    kt::DoDisplayConfig events{};
-    kt::ModbusPointConfig copiedModbus{};
-    kt::SlmpPointConfig copiedSlmp{};
-    kt::ModbusPointConfig nextModbus{};
-    kt::SlmpPointConfig nextSlmp{};
-  };
+  using CopyBuffer = PointChannelCopy<kt::DoChannelConfig, kt::DoDisplayConfig>;
 
   enum { kOff = 0, kOn = 1 };  // index into ZONE[]
 
