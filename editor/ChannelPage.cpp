@@ -97,3 +97,33 @@ void CChannelPage::OnChannelPasteNext() {
   RenewCopy(m_nCurChannel);
   Invalidate(TRUE);
 }
+
+void InitPointInputs(const PointInputs& inputs, PageErrorList& errors, const kt::SlmpDeviceInfo* table) {
+  inputs.unitId.SetRange(0, 255, 1);
+  errors.Add(&inputs.unitId, QStringLiteral("Setting error: Modbus/TCP Unit identifier"));
+  inputs.registerNo.SetRange(1, 65536, 1);
+  errors.Add(&inputs.registerNo, QStringLiteral("Setting error: Modbus/TCP Register address"));
+  inputs.deviceAddress.m_nMin = 0;
+  inputs.deviceAddress.m_nMax = 0xFFFFFFFFu;
+  inputs.deviceAddress.m_nDefault = 0;
+  inputs.deviceAddress.UpdateMaxLength();
+  inputs.deviceAddress.SetValue(0);
+  errors.Add(&inputs.deviceAddress, QStringLiteral("Setting error: SLMP Device address"));
+
+  for (const kt::SlmpDeviceInfo& row : kt::SlmpDeviceRows(table)) {
+    inputs.deviceType.AddString(QString::fromLatin1(row.name));
+  }
+  for (const char* s : {"Dec(10)", "Hex(16)", "Oct(8)"}) inputs.radix.AddString(QString::fromLatin1(s));
+  inputs.radix.SetCurSel(0);
+  inputs.radix.m_pNumber = &inputs.deviceAddress;
+}
+
+BOOL CheckSlmpDeviceTypes(const kt::DeviceConfig& cfg, kt::SlmpChannelKind kind, const char* prefix,
+                          const CString& message, BOOL bShowError) {
+  const int i = kt::FindUnknownSlmpDevice(cfg, kind);
+  if (i < 0) return TRUE;
+  if (bShowError) {
+    AfxMessageBox(QStringLiteral("%1%2\r\n").arg(QString::fromLatin1(prefix)).arg(i + 1) + message, MB_ICONERROR);
+  }
+  return FALSE;
+}

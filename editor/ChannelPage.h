@@ -15,8 +15,11 @@
 #pragma once
 
 #include "DeviceConfig.h"
+#include "InputNumber.h"
 #include "NormalDialog.h"
+#include "SelectCombo.h"
 #include "SelectList.h"
+#include "SlmpDevice.h"
 
 class CChannelPage : public CTabDialog {
  public:
@@ -107,3 +110,22 @@ struct PointChannelCopy {
     p = bNext ? nextSlmp : copiedSlmp;
   }
 };
+
+// The Modbus and SLMP point inputs that the AI, DI and DO pages share: the
+// unit identifier, the register address and the device address with their
+// ranges and messages (appended to the page's error list in that order), the
+// device types of the page's table and the radix selector of the address.
+struct PointInputs {
+  CInputNumberInt& unitId;
+  CInputNumberInt& registerNo;
+  CInputNumberMulti& deviceAddress;
+  CInputNumberMultiForm& radix;
+  CSelectCombo& deviceType;
+};
+void InitPointInputs(const PointInputs& inputs, PageErrorList& errors, const kt::SlmpDeviceInfo* table);
+
+// The cross-page check of the AI, DI and DO pages: every channel on an SLMP
+// peer names a device of its table. The message names the first channel that
+// does not ("AI2\r\n" + message).
+BOOL CheckSlmpDeviceTypes(const kt::DeviceConfig& cfg, kt::SlmpChannelKind kind, const char* prefix,
+                          const CString& message, BOOL bShowError);

@@ -137,16 +137,8 @@ BOOL CDlgConfigAi::OnInitDialog() {
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
 
-  m_editUnitId.SetRange(0, 255, 1);
-  m_errors.Add(&m_editUnitId, QStringLiteral("Setting error: Modbus/TCP Unit identifier"));
-  m_editRegister.SetRange(1, 65536, 1);
-  m_errors.Add(&m_editRegister, QStringLiteral("Setting error: Modbus/TCP Register address"));
-  m_editDeviceAddress.m_nMin = 0;
-  m_editDeviceAddress.m_nMax = 0xFFFFFFFFu;
-  m_editDeviceAddress.m_nDefault = 0;
-  m_editDeviceAddress.UpdateMaxLength();
-  m_editDeviceAddress.SetValue(0);
-  m_errors.Add(&m_editDeviceAddress, QStringLiteral("Setting error: SLMP Device address"));
+  InitPointInputs({m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType}, m_errors,
+                  DeviceTable());
   m_editZero.SetRange(-1000000, 1000000, 0);
   m_errors.Add(&m_editZero, QStringLiteral("Setting error: Scaling 0%"));
   m_editSpan.SetRange(-1000000, 1000000, 100);
@@ -174,12 +166,6 @@ BOOL CDlgConfigAi::OnInitDialog() {
   for (const char* s : {"None", "Ai", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
   m_comboRegisterKind.AddString(QStringLiteral("Input Register (3X)"));
   m_comboRegisterKind.AddString(QStringLiteral("Holding Register (4X)"));
-  for (const kt::SlmpDeviceInfo& row : kt::SlmpDeviceRows(DeviceTable())) {
-    m_comboDeviceType.AddString(QString::fromLatin1(row.name));
-  }
-  for (const char* s : {"Dec(10)", "Hex(16)", "Oct(8)"}) m_comboRadix.AddString(QString::fromLatin1(s));
-  m_comboRadix.SetCurSel(0);
-  m_comboRadix.m_pNumber = &m_editDeviceAddress;
   for (const char* s : {"%", "INT", "UINT"}) m_comboType.AddString(QString::fromLatin1(s));
   for (const char* s : {"0", "1", "2", "3"}) m_comboPlace.AddString(QString::fromLatin1(s));
   m_comboPartitions.AddString(LoadString(105));
@@ -466,12 +452,7 @@ void CDlgConfigAi::RenewCopy(int i) {
 }
 
 BOOL CDlgConfigAi::CheckSettings(BOOL bShowError) {
-  const int i = kt::FindUnknownSlmpDevice(*m_pConfig, kt::SlmpChannelKind::Ai);
-  if (i < 0) return TRUE;
-  if (bShowError) {
-    AfxMessageBox(QStringLiteral("AI%1\r\n").arg(i + 1) + g_strAiSlmpDeviceTypeError, MB_ICONERROR);
-  }
-  return FALSE;
+  return CheckSlmpDeviceTypes(*m_pConfig, kt::SlmpChannelKind::Ai, "AI", g_strAiSlmpDeviceTypeError, bShowError);
 }
 
 void CDlgConfigAi::PrepareSave() { kt::DeriveSlmpCommands(*m_pConfig, kt::SlmpChannelKind::Ai); }

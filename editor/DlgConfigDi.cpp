@@ -128,27 +128,13 @@ BOOL CDlgConfigDi::OnInitDialog() {
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
 
-  m_editUnitId.SetRange(0, 255, 1);
-  m_errors.Add(&m_editUnitId, QStringLiteral("Setting error: Modbus/TCP Unit identifier"));
-  m_editRegister.SetRange(1, 65536, 1);
-  m_errors.Add(&m_editRegister, QStringLiteral("Setting error: Modbus/TCP Register address"));
-  m_editDeviceAddress.m_nMin = 0;
-  m_editDeviceAddress.m_nMax = 0xFFFFFFFFu;
-  m_editDeviceAddress.m_nDefault = 0;
-  m_editDeviceAddress.UpdateMaxLength();
-  m_editDeviceAddress.SetValue(0);
-  m_errors.Add(&m_editDeviceAddress, QStringLiteral("Setting error: SLMP Device address"));
+  InitPointInputs({m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType}, m_errors,
+                  DeviceTable());
 
   m_listChannel.AddNumbers(QStringLiteral("DI"), 1, kt::kDiCount);
   for (const char* s : {"None", "Di", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
   m_comboPointKind.AddString(QStringLiteral("Coil (0X)"));
   m_comboPointKind.AddString(QStringLiteral("Input (1X)"));
-  for (const kt::SlmpDeviceInfo& row : kt::SlmpDeviceRows(DeviceTable())) {
-    m_comboDeviceType.AddString(QString::fromLatin1(row.name));
-  }
-  for (const char* s : {"Dec(10)", "Hex(16)", "Oct(8)"}) m_comboRadix.AddString(QString::fromLatin1(s));
-  m_comboRadix.SetCurSel(0);
-  m_comboRadix.m_pNumber = &m_editDeviceAddress;
   m_comboInvert.AddString(LoadString(107));
   m_comboInvert.AddString(LoadString(106));
 
@@ -358,12 +344,7 @@ void CDlgConfigDi::RenewCopy(int i) {
 }
 
 BOOL CDlgConfigDi::CheckSettings(BOOL bShowError) {
-  const int i = kt::FindUnknownSlmpDevice(*m_pConfig, kt::SlmpChannelKind::Di);
-  if (i < 0) return TRUE;
-  if (bShowError) {
-    AfxMessageBox(QStringLiteral("DI%1\r\n").arg(i + 1) + g_strDiSlmpDeviceTypeError, MB_ICONERROR);
-  }
-  return FALSE;
+  return CheckSlmpDeviceTypes(*m_pConfig, kt::SlmpChannelKind::Di, "DI", g_strDiSlmpDeviceTypeError, bShowError);
 }
 
 void CDlgConfigDi::PrepareSave() { kt::DeriveSlmpCommands(*m_pConfig, kt::SlmpChannelKind::Di); }

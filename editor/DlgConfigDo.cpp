@@ -141,26 +141,12 @@ BOOL CDlgConfigDo::OnInitDialog() {
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
 
-  m_editUnitId.SetRange(0, 255, 1);
-  m_errors.Add(&m_editUnitId, QStringLiteral("Setting error: Modbus/TCP Unit identifier"));
-  m_editRegister.SetRange(1, 65536, 1);
-  m_errors.Add(&m_editRegister, QStringLiteral("Setting error: Modbus/TCP Register address"));
-  m_editDeviceAddress.m_nMin = 0;
-  m_editDeviceAddress.m_nMax = 0xFFFFFFFFu;
-  m_editDeviceAddress.m_nDefault = 0;
-  m_editDeviceAddress.UpdateMaxLength();
-  m_editDeviceAddress.SetValue(0);
-  m_errors.Add(&m_editDeviceAddress, QStringLiteral("Setting error: SLMP Device address"));
+  InitPointInputs({m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType}, m_errors,
+                  DeviceTable());
 
   m_listChannel.AddNumbers(QStringLiteral("DO"), 1, kt::kDoCount);
   for (const char* s : {"None", "Do", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
   m_comboPointKind.AddString(QStringLiteral("Coil (0X)"));
-  for (const kt::SlmpDeviceInfo& row : kt::SlmpDeviceRows(DeviceTable())) {
-    m_comboDeviceType.AddString(QString::fromLatin1(row.name));
-  }
-  for (const char* s : {"Dec(10)", "Hex(16)", "Oct(8)"}) m_comboRadix.AddString(QString::fromLatin1(s));
-  m_comboRadix.SetCurSel(0);
-  m_comboRadix.m_pNumber = &m_editDeviceAddress;
   m_comboInvert.AddString(LoadString(107));
   m_comboInvert.AddString(LoadString(106));
   for (auto& edit : m_editDisp) edit.SetMaxLength(8);
@@ -320,11 +306,7 @@ void CDlgConfigDo::RenewCopy(int i) {
 }
 
 BOOL CDlgConfigDo::CheckSettings(BOOL bShowError) {
-  const int i = kt::FindUnknownSlmpDevice(*m_pConfig, kt::SlmpChannelKind::Do);
-  if (i >= 0) {
-    if (bShowError) {
-      AfxMessageBox(QStringLiteral("DO%1\r\n").arg(i + 1) + g_strDoSlmpDeviceTypeError, MB_ICONERROR);
-    }
+  if (!CheckSlmpDeviceTypes(*m_pConfig, kt::SlmpChannelKind::Do, "DO", g_strDoSlmpDeviceTypeError, bShowError)) {
     return FALSE;
   }
   return CheckDuplicateChannels();
