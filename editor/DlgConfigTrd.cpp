@@ -288,9 +288,9 @@ void CDlgConfigTrd::StoreSettings(int pen) {
 
   kt::PenConfig& p = m_pConfig->PEN[pen];
   p.CH_TYPE = Selection(m_comboSource);
-  // A pen without source keeps its channel number, and so does a pen whose
-  // source was just chosen while no channel was listed.
-  if (p.CH_TYPE != kSourceNone && m_comboChannel.GetCount() > 0) p.CH_NO = static_cast<kt::u16>(Selection(m_comboChannel));
+  // A pen without source keeps its channel number; one whose source was just
+  // chosen while no channel was listed starts at the first channel.
+  if (p.CH_TYPE != kSourceNone) p.CH_NO = static_cast<kt::u16>(Selection(m_comboChannel));
   p.COLOR = SwapRedBlue(m_penColor);
   p.RANGE.UPPER = m_editUpper.m_dValue;
   p.RANGE.LOWER = m_editLower.m_dValue;

@@ -265,7 +265,7 @@ TEST_F(DlgConfigTrdTest, TheSourceDecidesChannelsAndEnabledStates) {
       {3, "OI3", true, 2},   // the channel number carries over
       {2, "DI1", false, 2},  // beyond the two DI channels: the first shown
       {0, "", false, 2},     // no source: the number is kept
-      {4, "DO1", false, 2},  // nothing was listed to choose from: still kept
+      {4, "DO1", false, 0},  // nothing was listed to choose from: the first channel
       {1, "AI1", true, 0},
   };
   kt::DeviceConfig cfg = Defaults();
