@@ -60,6 +60,7 @@ void COiParam::Init(CSelectCombo* pChannel, CInputNumberFloat* pConstant) {
 int COiParam::SetType(int type) {
   const int index = type >= 0 && type < kSourceCount ? type : 0;
   SetCurSel(index);
+  m_nShown = index;
   // The states follow the source shown, so a TYPE without item never leaves
   // "Const" with an enabled channel box.
   if (m_pChannel) m_pChannel->EnableWindow(index != 0 ? TRUE : FALSE);
@@ -76,6 +77,7 @@ void COiParam::SetParam(int type, std::uint16_t no, double constant) {
 
 void COiParam::OnCbnSelchange() {
   const int type = SelectedIndex(*this);
+  m_nShown = type;
   if (type <= 0) {
     if (m_pChannel) m_pChannel->EnableWindow(FALSE);
     if (m_pConstant) m_pConstant->EnableWindow(TRUE);
@@ -92,8 +94,8 @@ void COiParam::OnCbnSelchange() {
 BOOL COiParam::OnChildNotify(UINT nCode) {
   const BOOL handled = CSelectCombo::OnChildNotify(nCode);
   // The report of a closed list (moves through the open list are swallowed
-  // by the base).
-  if (nCode == CBN_SELCHANGE && !handled) OnCbnSelchange();
+  // by the base); a list closed on the source shown keeps the operand.
+  if (nCode == CBN_SELCHANGE && !handled && SelectedIndex(*this) != m_nShown) OnCbnSelchange();
   return handled;
 }
 
@@ -104,6 +106,7 @@ void COiParamAiOi::Init(CSelectCombo* pChannel) {
   m_pChannel = pChannel;
   for (int i = 1; i < kSourceCount; ++i) AddString(QString::fromLatin1(kSources[i]));
   SetCurSel(0);
+  m_nShown = 0;
   if (m_pChannel) {
     m_pChannel->AddNumbers(CString(), 1, 4);
     m_pChannel->EnableWindow(TRUE);
@@ -127,11 +130,12 @@ void COiParamAiOi::GetParam(std::uint32_t* pType, std::uint16_t* pNo) {
 
 void COiParamAiOi::OnCbnSelchange() {
   const int sel = SelectedIndex(*this);
+  m_nShown = sel;
   Refill(m_pChannel, sel < 0 ? 1 : sel + 1);
 }
 
 BOOL COiParamAiOi::OnChildNotify(UINT nCode) {
   const BOOL handled = CSelectCombo::OnChildNotify(nCode);
-  if (nCode == CBN_SELCHANGE && !handled) OnCbnSelchange();
+  if (nCode == CBN_SELCHANGE && !handled && SelectedIndex(*this) != m_nShown) OnCbnSelchange();
   return handled;
 }

@@ -32,6 +32,8 @@ class COiParam : public CSelectCombo {
 
   CSelectCombo* m_pChannel = nullptr;       // not owned
   CInputNumberFloat* m_pConstant = nullptr;  // not owned
+  // The source shown: closing the list on it again changes nothing.
+  int m_nShown = -1;
 };
 
 class COiParamAiOi : public CSelectCombo {
@@ -45,6 +47,7 @@ class COiParamAiOi : public CSelectCombo {
   BOOL OnChildNotify(UINT nCode) override;
 
   CSelectCombo* m_pChannel = nullptr;  // not owned
+  int m_nShown = -1;                    // as in COiParam
 };
 
 // Number of channels a source item offers: 2 for "DI", else 4 (item

@@ -47,10 +47,10 @@ TEST_F(OperandSelectorTest, ChoosingASourceRefillsTheChannelsAndSelectsTheFirst)
   ExpectRow(2, 2, 0, true);
   SelectComboItem(&row->channel, 1);
   PumpEvents();
-  // Closing the list on the same source is a choice too: DI1 again.
+  // Closing the list on the same source changes nothing: DI2 stays.
   SelectComboItem(&row->source, 2);
   PumpEvents();
-  ExpectRow(2, 2, 0, true);
+  ExpectRow(2, 2, 1, true);
   SelectComboItem(&row->source, 4);  // "AI_Zone"
   PumpEvents();
   ExpectRow(4, 4, 0, true);
