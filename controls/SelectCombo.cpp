@@ -146,6 +146,11 @@ void CSelectCombo::FillNumberedNames(int n) {
   CComboBox::SetCurSel(0);
 }
 
+int CSelectCombo::GetCurItem() const {
+  const int shown = GetCurSel();
+  return shown < 0 ? -1 : shown + m_nOffset;
+}
+
 BOOL CSelectCombo::CheckSelection() {
   m_bError = FALSE;
   UpdateListColors();

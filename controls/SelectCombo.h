@@ -62,6 +62,8 @@ class CSelectCombo : public CComboBox {
   void FillDoChannels(const kt::DoChannelConfig* channels);
   // Replaces everything by "1  " .. "n  "; then selects the first item.
   void FillNumberedNames(int n);
+  // The kept item that is selected (shown position + m_nOffset), or -1.
+  int GetCurItem() const;
   // TRUE when disabled or when a shown item is selected; otherwise paints
   // the box yellow and returns FALSE.
   BOOL CheckSelection();

@@ -118,6 +118,34 @@ void InitPointInputs(const PointInputs& inputs, PageErrorList& errors, const kt:
   inputs.radix.m_pNumber = &inputs.deviceAddress;
 }
 
+void LoadPointInputs(const PointInputs& inputs, const kt::SlmpDeviceInfo* table, const kt::ModbusPointConfig& modbus,
+                     const kt::SlmpPointConfig& slmp) {
+  inputs.unitId.SetValue(modbus.NODE);
+  inputs.registerNo.SetValue(modbus.NO + 1);
+  const int row = kt::FindSlmpDeviceRow(table, slmp.CODE);
+  if (row >= 0) {
+    inputs.deviceType.SetCurSel(row);
+  } else {
+    inputs.deviceType.CComboBox::SetCurSel(-1);
+  }
+  inputs.deviceAddress.SetValue(slmp.NO);
+}
+
+void StorePointInputs(const PointInputs& inputs, const kt::SlmpDeviceInfo* table, kt::ModbusPointConfig& modbus,
+                      kt::SlmpPointConfig& slmp) {
+  modbus.NODE = static_cast<kt::u8>(inputs.unitId.m_nValue);
+  modbus.NO = inputs.registerNo.m_nValue - 1;
+  const int row = inputs.deviceType.GetCurItem();
+  const auto rows = kt::SlmpDeviceRows(table);
+  if (row >= 0 && row < static_cast<int>(rows.size())) slmp.CODE = rows[static_cast<std::size_t>(row)].code;
+  slmp.NO = inputs.deviceAddress.m_nValue;
+}
+
+void IncrementPointAddresses(const PointInputs& inputs) {
+  inputs.registerNo.IncrementValue();
+  inputs.deviceAddress.IncrementValue();
+}
+
 BOOL CheckSlmpDeviceTypes(const kt::DeviceConfig& cfg, kt::SlmpChannelKind kind, const char* prefix,
                           const CString& message, BOOL bShowError) {
   const int i = kt::FindUnknownSlmpDevice(cfg, kind);

@@ -123,6 +123,16 @@ struct PointInputs {
   CSelectCombo& deviceType;
 };
 void InitPointInputs(const PointInputs& inputs, PageErrorList& errors, const kt::SlmpDeviceInfo* table);
+// Shows a channel's points (all but the Modbus function code, which each page
+// shows its own way). A device code the table does not know shows no device
+// (yellow while enabled) and stays in the record until the user picks one.
+void LoadPointInputs(const PointInputs& inputs, const kt::SlmpDeviceInfo* table, const kt::ModbusPointConfig& modbus,
+                     const kt::SlmpPointConfig& slmp);
+// Stores them back: the register address is shown from 1, stored from 0.
+void StorePointInputs(const PointInputs& inputs, const kt::SlmpDeviceInfo* table, kt::ModbusPointConfig& modbus,
+                      kt::SlmpPointConfig& slmp);
+// "Paste(+1)": the next register and device address.
+void IncrementPointAddresses(const PointInputs& inputs);
 
 // The cross-page check of the AI, DI and DO pages: every channel on an SLMP
 // peer names a device of its table. The message names the first channel that

@@ -71,11 +71,6 @@ void StoreText(const CWnd& edit, char (&field)[N]) {
 }
 
 // The absolute item index selected, or -1.
-int Selection(const CSelectCombo& combo) {
-  const int sel = combo.GetCurSel();
-  return sel < 0 ? -1 : sel + combo.m_nOffset;
-}
-
 const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Ai); }
 
 }  // namespace
@@ -137,8 +132,7 @@ BOOL CDlgConfigAi::OnInitDialog() {
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
 
-  InitPointInputs({m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType}, m_errors,
-                  DeviceTable());
+  InitPointInputs(Points(), m_errors, DeviceTable());
   m_editZero.SetRange(-1000000, 1000000, 0);
   m_errors.Add(&m_editZero, QStringLiteral("Setting error: Scaling 0%"));
   m_editSpan.SetRange(-1000000, 1000000, 100);
@@ -208,20 +202,10 @@ void CDlgConfigAi::LoadChannel(int i) {
   m_editName.SetTextUtf8(ai.NAME);
   m_editComment.SetTextUtf8(ai.COMMENT);
   m_comboSource.SetCurSel(static_cast<int>(ai.REG));
-  m_nShownSource = Selection(m_comboSource);
+  m_nShownSource = m_comboSource.GetCurItem();
   if (ai.REG == kt::kRegLocal || ai.REG == kt::kRegPeer) m_comboChannel.SetCurSel(ai.CHNO);
-  m_editUnitId.SetValue(modbus.NODE);
+  LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
   m_comboRegisterKind.SetCurSel(modbus.TYPE == 4 ? 0 : 1);
-  m_editRegister.SetValue(modbus.NO + 1);
-  // A code the table does not know shows no device (yellow while enabled)
-  // and stays in the record until the user picks one.
-  const int row = kt::FindSlmpDeviceRow(DeviceTable(), slmp.CODE);
-  if (row >= 0) {
-    m_comboDeviceType.SetCurSel(row);
-  } else {
-    m_comboDeviceType.CComboBox::SetCurSel(-1);
-  }
-  m_editDeviceAddress.SetValue(slmp.NO);
   m_comboType.SetCurSel(ai.TYPE == 1 ? 1 : ai.TYPE == 2 ? 2 : 0);
   m_editZero.SetValue(ai.SCALE.ZERO);
   m_editSpan.SetValue(ai.SCALE.SPAN);
@@ -247,22 +231,17 @@ void CDlgConfigAi::StoreChannel(int i) {
 
   StoreText(m_editName, ai.NAME);
   StoreText(m_editComment, ai.COMMENT);
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItem();
   ai.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
-  const int number = Selection(m_comboChannel);
+  const int number = m_comboChannel.GetCurItem();
   ai.CHNO = (ai.REG == kt::kRegLocal || ai.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
-  modbus.NODE = static_cast<kt::u8>(m_editUnitId.m_nValue);
-  modbus.TYPE = Selection(m_comboRegisterKind) == 0 ? 4 : 3;
-  modbus.NO = m_editRegister.m_nValue - 1;
-  const int row = Selection(m_comboDeviceType);
-  const auto rows = kt::SlmpDeviceRows(DeviceTable());
-  if (row >= 0 && row < static_cast<int>(rows.size())) slmp.CODE = rows[static_cast<std::size_t>(row)].code;
-  slmp.NO = m_editDeviceAddress.m_nValue;
+  StorePointInputs(Points(), DeviceTable(), modbus, slmp);
+  modbus.TYPE = m_comboRegisterKind.GetCurItem() == 0 ? 4 : 3;
   ai.TYPE = static_cast<kt::u32>(GetTypeIndex());
   ai.SCALE.ZERO = m_editZero.m_dValue;
   ai.SCALE.SPAN = m_editSpan.m_dValue;
   ai.SCALE.GAIN = m_editGain.m_dValue;
-  const int place = Selection(m_comboPlace);
+  const int place = m_comboPlace.GetCurItem();
   ai.PLACE = static_cast<kt::i16>(place >= 0 && place <= 3 ? place : 2);
   StoreText(m_editUnit, ai.UNIT);
   events.NUM = static_cast<kt::i16>(GetZoneCount());
@@ -278,23 +257,23 @@ void CDlgConfigAi::StoreChannel(int i) {
 }
 
 int CDlgConfigAi::GetTypeIndex() {
-  const int sel = Selection(m_comboType);
+  const int sel = m_comboType.GetCurItem();
   return sel == 1 || sel == 2 ? sel : 0;
 }
 
 int CDlgConfigAi::GetZoneCount() {
-  const int sel = Selection(m_comboPartitions);
+  const int sel = m_comboPartitions.GetCurItem();
   return sel >= 1 && sel <= 4 ? sel + 1 : 0;
 }
 
 void CDlgConfigAi::UpdateControls() {
   DisableAllControls();
   m_comboSource.EnableWindow(TRUE);
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItem();
   if (source <= kSourceNone) return;
   if (source == kSourceAi || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
   if (source == kSourcePeer) {
-    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, Selection(m_comboChannel))));
+    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, m_comboChannel.GetCurItem())));
     if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
       if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
         m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
@@ -354,7 +333,7 @@ BOOL CDlgConfigAi::CheckControls(BOOL bShowError) {
   const CString* message = nullptr;
   if (!m_comboDeviceType.CheckSelection()) {
     message = &g_strAiSlmpDeviceTypeError;
-  } else if (Selection(m_comboSource) > kSourceNone) {
+  } else if (m_comboSource.GetCurItem() > kSourceNone) {
     if (ScalingConflict()) {
       message = &g_strAiScalingError;
     } else if (const int rule = FirstFailingZoneRule(); rule >= 0) {
@@ -370,7 +349,7 @@ BOOL CDlgConfigAi::CheckControls(BOOL bShowError) {
 // of zones 2-5. Rule 2k pairs upper k+1 with lower k+2, rule 2k+1 lower k+2
 // with upper k+2 (zones counted from 1).
 BOOL CDlgConfigAi::HighlightLimit(int input) {
-  if (Selection(m_comboSource) <= kSourceNone) return FALSE;
+  if (m_comboSource.GetCurItem() <= kSourceNone) return FALSE;
   for (int rule = 0; rule < 7; ++rule) {
     const int k = rule / 2;
     const bool involved = rule % 2 == 0 ? (input == k || input == 4 + k) : (input == 4 + k || input == k + 1);
@@ -380,12 +359,12 @@ BOOL CDlgConfigAi::HighlightLimit(int input) {
 }
 
 BOOL CDlgConfigAi::HighlightScaling(CDC*, UINT) {
-  if (Selection(m_comboSource) <= kSourceNone) return FALSE;
+  if (m_comboSource.GetCurItem() <= kSourceNone) return FALSE;
   return ScalingConflict();
 }
 
 void CDlgConfigAi::OnSelchangeSource() {
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItem();
   // Closing the list on the source already shown keeps the channel number.
   if (source == m_nShownSource) return;
   m_nShownSource = source;
@@ -417,7 +396,7 @@ void CDlgConfigAi::OnBnClickedEventSetting() {
   CDlgZone dlg(this);
   dlg.m_pConfig = m_pConfig;
   dlg.m_pZones = m_pConfig->ALARM.AI[m_nCurChannel].ZONE;
-  dlg.m_nPartition = std::max(0, Selection(m_comboPartitions));
+  dlg.m_nPartition = std::max(0, m_comboPartitions.GetCurItem());
   dlg.DoModal();
 }
 
@@ -441,9 +420,10 @@ void CDlgConfigAi::PasteChannel(int i, BOOL bNext) {
   m_copy.Paste(cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i], bNext);
 }
 
-void CDlgConfigAi::IncrementAddresses() {
-  m_editRegister.IncrementValue();
-  m_editDeviceAddress.IncrementValue();
+void CDlgConfigAi::IncrementAddresses() { IncrementPointAddresses(Points()); }
+
+PointInputs CDlgConfigAi::Points() {
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType};
 }
 
 void CDlgConfigAi::RenewCopy(int i) {

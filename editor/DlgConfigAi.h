@@ -35,6 +35,8 @@ class CDlgConfigAi : public CChannelPage {
   void CopyChannel(int i) override;
   void PasteChannel(int i, BOOL bNext) override;
   void IncrementAddresses() override;
+  // The Modbus and SLMP point inputs, for the helpers the pages share.
+  PointInputs Points();
   void RenewCopy(int i) override;
   BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
   void EmptyCopy() override { m_copy.filled = 0; }

@@ -60,11 +60,6 @@ void StoreText(const CWnd& edit, char (&field)[N]) {
 }
 
 // The absolute item index selected, or -1.
-int Selection(const CSelectCombo& combo) {
-  const int sel = combo.GetCurSel();
-  return sel < 0 ? -1 : sel + combo.m_nOffset;
-}
-
 void LoadPair(CButton& off, CButton& on, kt::u32 value) {
   on.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
   off.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
@@ -128,8 +123,7 @@ BOOL CDlgConfigDi::OnInitDialog() {
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
 
-  InitPointInputs({m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType}, m_errors,
-                  DeviceTable());
+  InitPointInputs(Points(), m_errors, DeviceTable());
 
   m_listChannel.AddNumbers(QStringLiteral("DI"), 1, kt::kDiCount);
   for (const char* s : {"None", "Di", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
@@ -170,20 +164,10 @@ void CDlgConfigDi::LoadChannel(int i) {
   m_editName.SetTextUtf8(di.NAME);
   m_editComment.SetTextUtf8(di.COMMENT);
   m_comboSource.SetCurSel(static_cast<int>(di.REG));
-  m_nShownSource = Selection(m_comboSource);
+  m_nShownSource = m_comboSource.GetCurItem();
   if (di.REG == kt::kRegLocal || di.REG == kt::kRegPeer) m_comboChannel.SetCurSel(di.CHNO);
-  m_editUnitId.SetValue(modbus.NODE);
+  LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
   m_comboPointKind.SetCurSel(modbus.TYPE == kModbusCoil ? 0 : 1);
-  m_editRegister.SetValue(modbus.NO + 1);
-  // A code the table does not know shows no device (yellow while enabled)
-  // and stays in the record until the user picks one.
-  const int row = kt::FindSlmpDeviceRow(DeviceTable(), slmp.CODE);
-  if (row >= 0) {
-    m_comboDeviceType.SetCurSel(row);
-  } else {
-    m_comboDeviceType.CComboBox::SetCurSel(-1);
-  }
-  m_editDeviceAddress.SetValue(slmp.NO);
   m_comboInvert.SetCurSel(di.INVERT == 1 ? 1 : 0);
 
   for (int s : {kOn, kOff}) {
@@ -206,18 +190,13 @@ void CDlgConfigDi::StoreChannel(int i) {
 
   StoreText(m_editName, di.NAME);
   StoreText(m_editComment, di.COMMENT);
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItem();
   di.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
-  const int number = Selection(m_comboChannel);
+  const int number = m_comboChannel.GetCurItem();
   di.CHNO = (di.REG == kt::kRegLocal || di.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
-  modbus.NODE = static_cast<kt::u8>(m_editUnitId.m_nValue);
-  modbus.TYPE = Selection(m_comboPointKind) == 0 ? kModbusCoil : kModbusInput;
-  modbus.NO = m_editRegister.m_nValue - 1;
-  const int row = Selection(m_comboDeviceType);
-  const auto rows = kt::SlmpDeviceRows(DeviceTable());
-  if (row >= 0 && row < static_cast<int>(rows.size())) slmp.CODE = rows[static_cast<std::size_t>(row)].code;
-  slmp.NO = m_editDeviceAddress.m_nValue;
-  di.INVERT = Selection(m_comboInvert) == 1 ? 1 : 0;
+  StorePointInputs(Points(), DeviceTable(), modbus, slmp);
+  modbus.TYPE = m_comboPointKind.GetCurItem() == 0 ? kModbusCoil : kModbusInput;
+  di.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
 
   for (int s : {kOn, kOff}) {
     kt::DiStateEventConfig& zone = cfg.ALARM.DI[i].ZONE[s];
@@ -233,11 +212,11 @@ void CDlgConfigDi::StoreChannel(int i) {
 
 void CDlgConfigDi::UpdateControls() {
   DisableAllControls();
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItem();
   if (source <= kSourceNone) return;
   if (source == kSourceDi || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
   if (source == kSourcePeer) {
-    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, Selection(m_comboChannel))));
+    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, m_comboChannel.GetCurItem())));
     if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
       if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
         m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
@@ -270,7 +249,7 @@ BOOL CDlgConfigDi::CheckControls(BOOL bShowError) {
 }
 
 void CDlgConfigDi::OnSelchangeSource() {
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItem();
   // Closing the list on the source already shown keeps the channel number.
   if (source == m_nShownSource) return;
   m_nShownSource = source;
@@ -333,9 +312,10 @@ void CDlgConfigDi::PasteChannel(int i, BOOL bNext) {
   m_copy.Paste(cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i], bNext);
 }
 
-void CDlgConfigDi::IncrementAddresses() {
-  m_editRegister.IncrementValue();
-  m_editDeviceAddress.IncrementValue();
+void CDlgConfigDi::IncrementAddresses() { IncrementPointAddresses(Points()); }
+
+PointInputs CDlgConfigDi::Points() {
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType};
 }
 
 void CDlgConfigDi::RenewCopy(int i) {

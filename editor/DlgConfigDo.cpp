@@ -50,11 +50,6 @@ void StoreText(const CWnd& edit, char (&field)[N]) {
   if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
 }
 
-int Selection(const CSelectCombo& combo) {
-  const int sel = combo.GetCurSel();
-  return sel < 0 ? -1 : sel + combo.m_nOffset;
-}
-
 const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Do); }
 
 // The four numbers of a dotted IPv4 address text (each 0-255, decimal,
@@ -141,8 +136,7 @@ BOOL CDlgConfigDo::OnInitDialog() {
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
 
-  InitPointInputs({m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType}, m_errors,
-                  DeviceTable());
+  InitPointInputs(Points(), m_errors, DeviceTable());
 
   m_listChannel.AddNumbers(QStringLiteral("DO"), 1, kt::kDoCount);
   for (const char* s : {"None", "Do", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
@@ -175,20 +169,10 @@ void CDlgConfigDo::LoadChannel(int i) {
   m_editName.SetTextUtf8(out.NAME);
   m_editComment.SetTextUtf8(out.COMMENT);
   m_comboSource.SetCurSel(static_cast<int>(out.REG));
-  m_nShownSource = Selection(m_comboSource);
+  m_nShownSource = m_comboSource.GetCurItem();
   if (out.REG == kt::kRegLocal || out.REG == kt::kRegPeer) m_comboChannel.SetCurSel(out.CHNO);
-  m_editUnitId.SetValue(modbus.NODE);
+  LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
   m_comboPointKind.SetCurSel(0);
-  m_editRegister.SetValue(modbus.NO + 1);
-  // A code the table does not know shows no device (yellow while enabled)
-  // and stays in the record until the user picks one.
-  const int row = kt::FindSlmpDeviceRow(DeviceTable(), slmp.CODE);
-  if (row >= 0) {
-    m_comboDeviceType.SetCurSel(row);
-  } else {
-    m_comboDeviceType.CComboBox::SetCurSel(-1);
-  }
-  m_editDeviceAddress.SetValue(slmp.NO);
   m_comboInvert.SetCurSel(out.INVERT == 1 ? 1 : 0);
   for (int s : {kOn, kOff}) {
     m_editDisp[s].SetTextUtf8(cfg.ALARM.DO[i].ZONE[s].DISP);
@@ -204,18 +188,13 @@ void CDlgConfigDo::StoreChannel(int i) {
 
   StoreText(m_editName, out.NAME);
   StoreText(m_editComment, out.COMMENT);
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItem();
   out.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
-  const int number = Selection(m_comboChannel);
+  const int number = m_comboChannel.GetCurItem();
   out.CHNO = (out.REG == kt::kRegLocal || out.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
-  modbus.NODE = static_cast<kt::u8>(m_editUnitId.m_nValue);
+  StorePointInputs(Points(), DeviceTable(), modbus, slmp);
   modbus.TYPE = kModbusCoils;
-  modbus.NO = m_editRegister.m_nValue - 1;
-  const int row = Selection(m_comboDeviceType);
-  const auto rows = kt::SlmpDeviceRows(DeviceTable());
-  if (row >= 0 && row < static_cast<int>(rows.size())) slmp.CODE = rows[static_cast<std::size_t>(row)].code;
-  slmp.NO = m_editDeviceAddress.m_nValue;
-  out.INVERT = Selection(m_comboInvert) == 1 ? 1 : 0;
+  out.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
   for (int s : {kOn, kOff}) {
     StoreText(m_editDisp[s], cfg.ALARM.DO[i].ZONE[s].DISP);
     cfg.ALARM.DO[i].ZONE[s].COLOR = SwapRedBlue(s == kOn ? m_onColor : m_offColor);
@@ -224,11 +203,11 @@ void CDlgConfigDo::StoreChannel(int i) {
 
 void CDlgConfigDo::UpdateControls() {
   DisableAllControls();
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItem();
   if (source <= kSourceNone) return;
   if (source == kSourceDo || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
   if (source == kSourcePeer) {
-    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, Selection(m_comboChannel))));
+    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, m_comboChannel.GetCurItem())));
     if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
       if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
         m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
@@ -257,7 +236,7 @@ BOOL CDlgConfigDo::CheckControls(BOOL bShowError) {
 }
 
 void CDlgConfigDo::OnSelchangeSource() {
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItem();
   // Closing the list on the destination already shown keeps the channel number.
   if (source == m_nShownSource) return;
   m_nShownSource = source;
@@ -295,9 +274,10 @@ void CDlgConfigDo::PasteChannel(int i, BOOL bNext) {
   m_copy.Paste(cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i], bNext);
 }
 
-void CDlgConfigDo::IncrementAddresses() {
-  m_editRegister.IncrementValue();
-  m_editDeviceAddress.IncrementValue();
+void CDlgConfigDo::IncrementAddresses() { IncrementPointAddresses(Points()); }
+
+PointInputs CDlgConfigDo::Points() {
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType};
 }
 
 void CDlgConfigDo::RenewCopy(int i) {

@@ -49,10 +49,7 @@ enum : int { kTypeAi = 1, kTypeDi = 2, kTypeOi = 3, kTypeDo = 4 };
 
 // The absolute index of a combo's selection; 0 when nothing is selected, so
 // that no field ever takes -1 (65535 in a 16-bit field) from an empty box.
-int Selection(const CSelectCombo& combo) {
-  const int sel = combo.GetCurSel();
-  return sel < 0 ? 0 : sel + combo.m_nOffset;
-}
+int Selection(const CSelectCombo& combo) { return std::max(0, combo.GetCurItem()); }
 
 // Selects the item of a record value; the first item when it has none.
 template <class T>

@@ -96,11 +96,6 @@ kt::u32 TypeOfItem(int item) {
   return item == kOiTimeItem ? kOiTimeType : static_cast<kt::u32>(item);
 }
 
-int Selection(const CSelectCombo& combo) {
-  const int sel = combo.GetCurSel();
-  return sel < 0 ? -1 : sel + combo.m_nOffset;
-}
-
 template <std::size_t N>
 void StoreText(const CWnd& edit, char (&field)[N]) {
   std::memset(field, 0, N);
@@ -251,13 +246,13 @@ void CDlgConfigOi::StoreChannel(int i) {
 
   StoreText(m_editName, ch.NAME);
   StoreText(m_editComment, ch.COMMENT);
-  const int place = Selection(m_comboPlace);
+  const int place = m_comboPlace.GetCurItem();
   ch.PLACE = static_cast<kt::i16>(place >= 0 && place <= 3 ? place : 2);
   StoreText(m_editUnit, ch.UNIT);
   ch.TYPE = m_bKeepType ? m_nKeptType : TypeOfItem(m_nShownKind);
   if (CSubDialogChild* child = ShownChild()) child->StoreParam(&ch.PARAM);
 
-  const int partition = Selection(m_comboPartition);
+  const int partition = m_comboPartition.GetCurItem();
   ev.NUM = static_cast<kt::i16>(partition >= 1 && partition <= 4 ? partition + 1 : 0);
   for (int z = 0; z < kt::kZoneCount; ++z) ev.ZONE[z].DELAY = m_editDelay[z].m_nValue;
   for (int z = 0; z < kt::kZoneCount; ++z) {
@@ -271,7 +266,7 @@ void CDlgConfigOi::StoreChannel(int i) {
 }
 
 int CDlgConfigOi::ZoneCount() const {
-  const int sel = Selection(m_comboPartition);
+  const int sel = m_comboPartition.GetCurItem();
   return sel >= 1 && sel <= 4 ? sel + 1 : 0;
 }
 
@@ -366,7 +361,7 @@ void CDlgConfigOi::PasteChannel(int i, BOOL) {
 }
 
 void CDlgConfigOi::OnCbnSelchangeFunctionType() {
-  const int sel = Selection(m_comboFunction);
+  const int sel = m_comboFunction.GetCurItem();
   // Closing the list on the kind already shown keeps the operands.
   if (sel < 0 || sel == m_nShownKind) return;
   m_nShownKind = sel;
@@ -396,7 +391,7 @@ void CDlgConfigOi::OnBnClickedEventSetting() {
   CDlgZone dlg(this);
   dlg.m_pConfig = m_pConfig;
   dlg.m_pZones = &m_pConfig->ALARM.OI[m_nCurChannel].ZONE[0];
-  const int partition = Selection(m_comboPartition);
+  const int partition = m_comboPartition.GetCurItem();
   dlg.m_nPartition = partition >= 0 && partition <= 4 ? partition : 0;
   dlg.DoModal();
 }

@@ -2,6 +2,7 @@
 
 #include "CopyPasteMenu.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -78,10 +79,7 @@ void Select(CSelectCombo& combo, long long value) {
 }
 
 // The absolute index of the selection; 0 without one.
-int Selection(const CSelectCombo& combo) {
-  const int sel = combo.GetCurSel();
-  return sel < 0 ? 0 : sel + combo.m_nOffset;
-}
+int Selection(const CSelectCombo& combo) { return std::max(0, combo.GetCurItem()); }
 
 void AddItems(CSelectCombo& combo, std::initializer_list<const char*> items) {
   for (const char* item : items) combo.AddString(QString::fromLatin1(item));

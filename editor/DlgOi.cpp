@@ -65,10 +65,7 @@ void StoreConstant(kt::OiOperandConfig& op, double value) {
 }
 
 int SelectedIndex(const CComboBox& combo) { return combo.GetCurSel(); }
-int SelectedIndex(const CSelectCombo& combo) {
-  const int sel = combo.GetCurSel();
-  return sel < 0 ? -1 : sel + combo.m_nOffset;
-}
+int SelectedIndex(const CSelectCombo& combo) { return combo.GetCurItem(); }
 
 }  // namespace
 

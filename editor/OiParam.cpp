@@ -9,11 +9,6 @@ const char* const kSources[] = {"Const", "AI", "DI", "OI", "AI_Zone"};
 constexpr int kSourceCount = 5;
 constexpr int kTypeDi = 2;
 
-int SelectedIndex(const CSelectCombo& combo) {
-  const int sel = combo.GetCurSel();
-  return sel < 0 ? -1 : sel + combo.m_nOffset;
-}
-
 void Refill(CSelectCombo* pChannel, int type) {
   if (pChannel) pChannel->FillNumberedNames(OiChannelCount(type));
 }
@@ -76,7 +71,7 @@ void COiParam::SetParam(int type, std::uint16_t no, double constant) {
 }
 
 void COiParam::OnCbnSelchange() {
-  const int type = SelectedIndex(*this);
+  const int type = GetCurItem();
   m_nShown = type;
   if (type <= 0) {
     if (m_pChannel) m_pChannel->EnableWindow(FALSE);
@@ -95,7 +90,7 @@ BOOL COiParam::OnChildNotify(UINT nCode) {
   const BOOL handled = CSelectCombo::OnChildNotify(nCode);
   // The report of a closed list (moves through the open list are swallowed
   // by the base); a list closed on the source shown keeps the operand.
-  if (nCode == CBN_SELCHANGE && !handled && SelectedIndex(*this) != m_nShown) OnCbnSelchange();
+  if (nCode == CBN_SELCHANGE && !handled && GetCurItem() != m_nShown) OnCbnSelchange();
   return handled;
 }
 
@@ -120,22 +115,22 @@ void COiParamAiOi::SetParam(std::uint32_t type, std::uint16_t no) {
 }
 
 void COiParamAiOi::GetParam(std::uint32_t* pType, std::uint16_t* pNo) {
-  const int sel = SelectedIndex(*this);
+  const int sel = GetCurItem();
   if (pType) *pType = sel < 0 ? 1u : static_cast<std::uint32_t>(sel) + 1u;
   if (pNo) {
-    const int no = m_pChannel ? SelectedIndex(*m_pChannel) : 0;
+    const int no = m_pChannel ? m_pChannel->GetCurItem() : 0;
     *pNo = static_cast<std::uint16_t>(no < 0 ? 0 : no);
   }
 }
 
 void COiParamAiOi::OnCbnSelchange() {
-  const int sel = SelectedIndex(*this);
+  const int sel = GetCurItem();
   m_nShown = sel;
   Refill(m_pChannel, sel < 0 ? 1 : sel + 1);
 }
 
 BOOL COiParamAiOi::OnChildNotify(UINT nCode) {
   const BOOL handled = CSelectCombo::OnChildNotify(nCode);
-  if (nCode == CBN_SELCHANGE && !handled && SelectedIndex(*this) != m_nShown) OnCbnSelchange();
+  if (nCode == CBN_SELCHANGE && !handled && GetCurItem() != m_nShown) OnCbnSelchange();
   return handled;
 }
