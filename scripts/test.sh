@@ -18,7 +18,7 @@ run() {  # run DIR CMAKE-ARGS...
     ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 }
 
-run build/normal -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc
+run build/normal -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc
 normal=$?
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DKT_SANITIZE=ON -DKT_FUZZ=ON -DKT_BENCH=OFF \
