@@ -1,6 +1,7 @@
 #include "App.h"
 
 #include "DialogTemplate.h"
+#include "WndPrivate.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -81,6 +82,7 @@ void InitApplication() {
   QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
   QCoreApplication::setApplicationName(QString::fromLatin1(kApplication));
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+  kt::detail::RouteScrollBarMenusThroughSeam();
   // QApplication took the user's locale for everything; numbers are written
   // and read the same way whatever the user's language.
   std::setlocale(LC_NUMERIC, "C");

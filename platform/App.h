@@ -59,9 +59,9 @@ int AfxWinMain(int argc, char** argv);
 
 namespace kt {
 
-// One fixed style (Fusion) so that background colours show, and LC_NUMERIC
-// back to "C", which QApplication's construction changed. Call once the
-// QApplication exists.
+// One fixed style (Fusion) so that background colours show, scroll bar
+// menus through the modal seam, and LC_NUMERIC back to "C", which
+// QApplication's construction changed. Call once the QApplication exists.
 void InitApplication();
 
 // The profile functions without an application object.

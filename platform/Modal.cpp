@@ -6,10 +6,16 @@
 #include "WndPrivate.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 int AfxMessageBox(const QString& text, UINT nType, UINT) {
   kt::MessageBoxRequest request;
@@ -101,6 +107,93 @@ void RunStandardContextMenu(QWidget* w, QMenu* menu, const QPoint& globalPos, CW
     return;
   }
   chosen->trigger();
+}
+
+namespace {
+
+// The value a scroll bar takes when its slider is centred on pos.
+int ScrollBarValueAt(QScrollBar* bar, const QPoint& pos) {
+  QStyleOptionSlider opt;
+  opt.initFrom(bar);
+  opt.subControls = QStyle::SC_All;
+  opt.orientation = bar->orientation();
+  opt.minimum = bar->minimum();
+  opt.maximum = bar->maximum();
+  opt.sliderPosition = bar->sliderPosition();
+  opt.sliderValue = bar->value();
+  opt.singleStep = bar->singleStep();
+  opt.pageStep = bar->pageStep();
+  const bool horizontal = bar->orientation() == Qt::Horizontal;
+  opt.upsideDown = horizontal ? bar->invertedAppearance() != (bar->layoutDirection() == Qt::RightToLeft)
+                              : bar->invertedAppearance();
+  QStyle* style = bar->style();
+  const QRect groove = style->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarGroove, bar);
+  const QRect slider = style->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
+  const int length = horizontal ? slider.width() : slider.height();
+  const int start = horizontal ? groove.left() : groove.top();
+  const int span = (horizontal ? groove.width() : groove.height()) - length;
+  const int at = (horizontal ? pos.x() : pos.y()) - start - length / 2;
+  return QStyle::sliderValueFromPosition(bar->minimum(), bar->maximum(), at, span, opt.upsideDown);
+}
+
+// The menu that a scroll bar offers on the desktop, through the seam.
+void RunScrollBarMenu(QScrollBar* bar, const QPoint& pos, const QPoint& globalPos) {
+  enum : UINT { kHere = 1, kStart, kEnd, kPageBack, kPageOn, kLineBack, kLineOn };
+  const bool horizontal = bar->orientation() == Qt::Horizontal;
+  MenuRequest request;
+  request.point = CPoint(globalPos.x(), globalPos.y());
+  const auto add = [&request](UINT id, const char* text) {
+    MenuItem item;
+    item.id = id;
+    item.text = QString::fromLatin1(text);
+    item.separator = id == 0;
+    request.items.push_back(item);
+  };
+  add(kHere, "Scroll Here");
+  add(0, "");
+  add(kStart, horizontal ? "Left Edge" : "Top");
+  add(kEnd, horizontal ? "Right Edge" : "Bottom");
+  add(0, "");
+  add(kPageBack, horizontal ? "Page Left" : "Page Up");
+  add(kPageOn, horizontal ? "Page Right" : "Page Down");
+  add(0, "");
+  add(kLineBack, horizontal ? "Scroll Left" : "Scroll Up");
+  add(kLineOn, horizontal ? "Scroll Right" : "Scroll Down");
+  QPointer<QScrollBar> alive(bar);
+  const UINT id = RunMenu(request);
+  if (!alive) return;
+  switch (id) {
+    case kHere: bar->setValue(ScrollBarValueAt(bar, pos)); break;
+    case kStart: bar->triggerAction(QAbstractSlider::SliderToMinimum); break;
+    case kEnd: bar->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    case kPageBack: bar->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case kPageOn: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case kLineBack: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case kLineOn: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    default: break;
+  }
+}
+
+// Qt's scroll bars run their menu themselves (QMenu::exec), where nothing can
+// answer it in a test and it blocks. Every scroll bar of the program passes
+// here first, including those that Qt makes for lists, edits and popups.
+class ScrollBarMenuFilter : public QObject {
+ public:
+  bool eventFilter(QObject* obj, QEvent* ev) override {
+    if (ev->type() != QEvent::ContextMenu) return false;
+    auto* bar = qobject_cast<QScrollBar*>(obj);
+    if (!bar) return false;
+    auto* ce = static_cast<QContextMenuEvent*>(ev);
+    RunScrollBarMenu(bar, ce->pos(), ce->globalPos());
+    return true;
+  }
+};
+
+}  // namespace
+
+void RouteScrollBarMenusThroughSeam() {
+  static ScrollBarMenuFilter* filter = new ScrollBarMenuFilter;  // lives as long as the process
+  if (qApp) qApp->installEventFilter(filter);
 }
 
 }  // namespace kt::detail

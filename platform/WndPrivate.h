@@ -85,6 +85,11 @@ COLORREF FromQColor(const QColor& c);
 // Menu.cpp); Paste goes through the CWnd's paste hook.
 void RunStandardContextMenu(QWidget* w, QMenu* menu, const QPoint& globalPos, CWnd* hookTarget);
 
+// Makes every scroll bar of the application offer its menu ("Scroll Here",
+// "Top", "Bottom"...) through the modal seam instead of a popup of its own
+// (defined in Modal.cpp; kt::InitApplication calls it).
+void RouteScrollBarMenusThroughSeam();
+
 }  // namespace kt::detail
 
 // Access to CWnd's private parts for the plumbing.

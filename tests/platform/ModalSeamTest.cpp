@@ -4,6 +4,11 @@
 
 #include <gtest/gtest-spi.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QScrollBar>
+#include <QTimer>
+
 namespace {
 
 using kt::test::GuiTest;
@@ -206,6 +211,53 @@ TEST_F(ModalSeamTest, NestedModalsComeInOrder) {
   modal.ExpectMessageBox("Sure?", MB_ICONQUESTION, IDCANCEL).ExpectMessageBox("Sure?", MB_ICONQUESTION, IDOK);
   Asking dlg;
   EXPECT_EQ(dlg.DoModal(), IDOK);
+}
+
+
+// A scroll bar's menu (a right click on the scroll bar of a log text or a
+// list) is a menu like any other: it comes through the seam, never as a
+// popup of its own that nobody answers.
+TEST_F(ModalSeamTest, AScrollBarsMenuComesThroughTheSeamAndScrolls) {
+  struct Case {
+    const char* item;
+    int expected;  // -1: the middle, for a right click in the middle of the bar
+  };
+  const Case cases[] = {{"Bottom", 1000}, {"Top", 0}, {"Page Down", 10}, {"Page Up", 0},
+                        {"Scroll Down", 1}, {"Scroll Up", 0}, {"Scroll Here", -1}};
+  QScrollBar bar(Qt::Vertical);
+  bar.setRange(0, 1000);
+  bar.setPageStep(10);
+  bar.resize(16, 400);
+  bar.show();
+  // Before the menu came through the seam, it waited for a click nobody
+  // makes; this closes it, and the test fails on the menu that never came.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  closer.start(2000);
+  for (const Case& c : cases) {
+    QStringList offered;
+    modal.ExpectMenu([&](const kt::MenuRequest& m) -> UINT {
+      UINT id = 0;
+      for (const kt::MenuItem& item : m.items) {
+        offered << (item.separator ? QStringLiteral("-") : item.text);
+        if (item.text == QLatin1String(c.item)) id = item.id;
+      }
+      return id;
+    });
+    const QPoint middle = bar.rect().center();
+    QContextMenuEvent ev(QContextMenuEvent::Mouse, middle, bar.mapToGlobal(middle));
+    QApplication::sendEvent(&bar, &ev);
+    modal.VerifyDone();
+    EXPECT_EQ(offered.join(QLatin1Char('|')),
+              QStringLiteral("Scroll Here|-|Top|Bottom|-|Page Up|Page Down|-|Scroll Up|Scroll Down"));
+    if (c.expected >= 0) {
+      EXPECT_EQ(c.expected, bar.value()) << c.item;
+    } else {
+      EXPECT_NEAR(500, bar.value(), 20) << c.item;
+    }
+  }
 }
 
 }  // namespace
