@@ -1,5 +1,6 @@
 #include "Widgets.h"
 
+#include "WaitLoop.h"
 #include "WndPrivate.h"
 
 #include <QHeaderView>
@@ -9,7 +10,6 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QStyleOptionTabWidgetFrame>
-#include <QTimer>
 
 namespace kt::detail {
 
@@ -31,7 +31,7 @@ void KtComboBox::hidePopup() {
     // Qt closes the list before it applies the chosen item; the close-up is
     // told afterwards, as on Windows, where the selection comes first.
     QPointer<KtComboBox> self(this);
-    QTimer::singleShot(0, this, [self] {
+    kt::PostCall(this, [self] {
       if (self) NotifyCommand(self, CBN_CLOSEUP);
     });
   }
