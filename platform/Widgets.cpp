@@ -166,6 +166,23 @@ void KtListView::mouseDoubleClickEvent(QMouseEvent* ev) {
   if (self && ev->button() == Qt::LeftButton) SendActivate(NM_DBLCLK, ev->position().toPoint());
 }
 
+QItemSelectionModel::SelectionFlags KtListView::selectionCommand(const QModelIndex& index, const QEvent* ev) const {
+  // A click on the empty area below the rows keeps the selected row: the
+  // first click of a double click there must leave the row that the double
+  // click acts on. Qt would clear the selection on the release.
+  if (!index.isValid() && ev) {
+    switch (ev->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+        return QItemSelectionModel::NoUpdate;
+      default:
+        break;
+    }
+  }
+  return QTableWidget::selectionCommand(index, ev);
+}
+
 void KtListView::SendActivate(UINT code, const QPoint& pos) {
   NMITEMACTIVATE n;
   n.hdr.code = code;

@@ -90,6 +90,7 @@ class KtListView : public QTableWidget {
  protected:
   void mouseReleaseEvent(QMouseEvent* ev) override;
   void mouseDoubleClickEvent(QMouseEvent* ev) override;
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* ev) const override;
 
  private:
   void SendActivate(UINT code, const QPoint& pos);
