@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -367,6 +368,58 @@ TEST_F(InputStringTest, AnIncompleteAddressIsYellowUnlessDisabled) {
     EXPECT_STREQ(buffer, "10.1.2.3");
     EXPECT_NE(kt::test::BackgroundOf(&dlg.m_ip), kYellow);
     EXPECT_NE(dlg.m_ip.GetSafeHwnd()->palette().color(QPalette::Base), QColor(255, 241, 0));
+  });
+}
+
+// The picture of a control as the dialog shows it: the first painting lets
+// the control decide its colours, the second shows them.
+QImage Shown(CWnd& wnd) {
+  (void)wnd.GetSafeHwnd()->grab();
+  return wnd.GetSafeHwnd()->grab().toImage();
+}
+
+// "#rrggbb" of a pixel, readable in a failure.
+QString Pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y).name(); }
+
+// Beside a plain edit, the address has the same frame and background, enabled
+// or disabled; only enabled and incomplete is it yellow, strip and dots too.
+TEST_F(InputStringTest, TheAddressIsFramedAndColouredLikeThePlainEditBesideIt) {
+  struct Case {
+    const char* name;
+    const char* address;
+    BOOL enabled;
+    bool yellow;
+  };
+  const Case cases[] = {
+      {"enabled", "10.1.2.3", TRUE, false},
+      {"enabled, incomplete", "", TRUE, true},
+      {"disabled", "10.1.2.3", FALSE, false},
+      {"disabled, incomplete", "", FALSE, false},
+  };
+  const QString kYellowName = QStringLiteral("#fff100");
+  RunTextDialog(modal, [&](TextDialog& dlg) {
+    dlg.GetDlgItem(IDOK)->GetSafeHwnd()->setFocus(Qt::OtherFocusReason);  // no focus frame on either
+    const QList<QLineEdit*> fields = dlg.m_ip.GetSafeHwnd()->findChildren<QLineEdit*>();
+    ASSERT_EQ(fields.size(), 4);
+    // Above the dot between the first two fields: the strip, not a field.
+    const QPoint strip((fields[0]->geometry().right() + fields[1]->geometry().left()) / 2, fields[0]->y() + 1);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.name);
+      dlg.m_ip.SetAddress(c.address);
+      dlg.m_ip.EnableWindow(c.enabled);
+      dlg.m_plain.EnableWindow(c.enabled);
+      const QImage ip = Shown(dlg.m_ip);
+      const QImage edit = Shown(dlg.m_plain);
+      const QString inside = Pixel(edit, edit.width() - 4, edit.height() / 2);
+      EXPECT_NE(inside, kYellowName);
+      const QString background = c.yellow ? kYellowName : inside;
+      EXPECT_EQ(Pixel(ip, ip.width() - 4, ip.height() / 2), background);
+      EXPECT_EQ(Pixel(ip, strip.x(), strip.y()), background);
+      // The outline, at the top and the left side.
+      EXPECT_NE(Pixel(edit, edit.width() / 2, 0), inside);
+      EXPECT_EQ(Pixel(ip, ip.width() / 2, 0), Pixel(edit, edit.width() / 2, 0));
+      EXPECT_EQ(Pixel(ip, 0, ip.height() / 2), Pixel(edit, 0, edit.height() / 2));
+    }
   });
 }
 
