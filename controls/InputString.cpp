@@ -39,7 +39,13 @@ void CInputString::SetMaxLength(int n) {
 
 CString CInputString::TruncateText(const CString& text) const {
   CString cut = text.left(m_nMaxLength);
-  if (cut.size() == m_nMaxLength && cut.back().isHighSurrogate()) cut.chop(1);
+  if (cut.size() < m_nMaxLength) return cut;
+  // A cut between "\r" and "\n" would not shorten the text on screen: a
+  // multi-line edit shows the lone "\r" as a whole line break again. The
+  // break goes whole.
+  const bool splitsBreak = cut.back() == QLatin1Char('\r') && text.size() > m_nMaxLength &&
+                           text[m_nMaxLength] == QLatin1Char('\n');
+  if (cut.back().isHighSurrogate() || splitsBreak) cut.chop(1);
   return cut;
 }
 

@@ -33,7 +33,7 @@ class CInputString : public CEdit {
   void SetMaxLength(int n);
   int GetMaxLength() const { return m_nMaxLength; }
   // The first m_nMaxLength code units, without a high surrogate left alone
-  // at the end.
+  // at the end and without the "\r" of a "\r\n" that the cut would split.
   CString TruncateText(const CString& text) const;
   // Shows a record's UTF-8 text, cut to the limit.
   virtual void SetTextUtf8(const char* utf8);
