@@ -46,12 +46,16 @@ class CInputString : public CEdit {
   void OnMouseUp(UINT nButton, CPoint point) override;
 
  protected:
+  // Shows text (already cut to the limit) and makes m_strPrev what the window
+  // then really shows, cut again when the window changed it.
+  void ShowText(const CString& text);
   // Puts m_strPrev back into the window with the caret where it was.
   void RestorePrev();
 
   int m_nMaxLength = 32;
   CString m_strPrev;
   int m_nCaret = 0;
+  BOOL m_bInChange = FALSE;  // while ShowText sets the window text
 };
 
 // Characters below U+0080.
