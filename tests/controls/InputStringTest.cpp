@@ -25,7 +25,7 @@ namespace {
 constexpr std::uint32_t V = WS_VISIBLE | WS_TABSTOP;
 constexpr COLORREF kYellow = RGB(255, 241, 0);
 
-enum { kPlain = 100, kAscii = 101, kHttp = 102, kJis = 103, kIp = 110 };
+enum { kPlain = 100, kAscii = 101, kHttp = 102, kJis = 103, kMulti = 104, kIp = 110 };
 
 const DialogTemplate kTextDialog{9601, "Text", 200, 120, WS_CAPTION | DS_MODALFRAME, "MS Shell Dlg", 8,
                                  {
@@ -34,6 +34,7 @@ const DialogTemplate kTextDialog{9601, "Text", 200, 120, WS_CAPTION | DS_MODALFR
                                      {kHttp, Kind::Edit, "", 5, 35, 120, 12, V},
                                      {kJis, Kind::Edit, "", 5, 50, 120, 12, V},
                                      {kIp, Kind::IpAddress, "", 5, 65, 90, 12, V},
+                                     {kMulti, Kind::Edit, "", 130, 5, 65, 40, V | ES_MULTILINE | ES_WANTRETURN},
                                      {IDOK, Kind::DefPushButton, "OK", 140, 100, 50, 14, V},
                                  }};
 KT_DIALOG_TEMPLATE(kTextDialog);
@@ -47,12 +48,14 @@ class TextDialog : public CDialog {
     DDX_Control(pDX, kHttp, m_http);
     DDX_Control(pDX, kJis, m_jis);
     DDX_Control(pDX, kIp, m_ip);
+    DDX_Control(pDX, kMulti, m_multi);
   }
   CInputString* Input(int id) {
     switch (id) {
       case kAscii: return &m_ascii;
       case kHttp: return &m_http;
       case kJis: return &m_jis;
+      case kMulti: return &m_multi;
       default: return &m_plain;
     }
   }
@@ -61,6 +64,7 @@ class TextDialog : public CDialog {
   CInputStringHttp m_http;
   CInputStringJis m_jis;
   CInputIPAddress m_ip;
+  CInputStringAscii m_multi;  // multi-line
 };
 
 // Types each character (a surrogate pair as one key) where the focus is, as
@@ -247,6 +251,27 @@ TEST_F(InputStringTest, ALoadedTextOutsideTheCharacterSetStaysAndCanBeReplaced) 
     dlg.m_ascii.SetSel(0, -1);
     kt::test::TypeText(&dlg.m_ascii, "x");
     EXPECT_EQ(dlg.m_ascii.GetWindowText(), "x");
+  });
+}
+
+TEST_F(InputStringTest, AMultiLineInputKeepsTheLineBreaksItsWindowMakes) {
+  // The window shows a lone "\r" or "\n" as a whole "\r\n", one unit longer
+  // than it was given; the input must settle on that, within its limit.
+  const LoadCase cases[] = {
+      {kMulti, 32, "caf\xC3\xA9\nx", u"caf\u00E9\r\nx"},  // with a character it refuses, as loaded
+      {kMulti, 6, "caf\xC3\xA9\rx", u"caf\u00E9\r\n"},
+      {kMulti, 6, "abcde\r", u"abcde"},
+  };
+  RunTextDialog(modal, [&](TextDialog& dlg) {
+    for (const LoadCase& c : cases) {
+      SCOPED_TRACE(c.utf8);
+      dlg.m_multi.SetMaxLength(c.limit);
+      dlg.m_multi.SetTextUtf8(c.utf8);
+      EXPECT_EQ(dlg.m_multi.GetWindowText(), QString::fromUtf16(c.shown));
+    }
+    dlg.m_multi.SetSel(0, -1);
+    kt::test::TypeText(&dlg.m_multi, "x");
+    EXPECT_EQ(dlg.m_multi.GetWindowText(), "x");
   });
 }
 
