@@ -62,6 +62,9 @@ BOOL CInputString::IsValidString(const CString& text) {
 }
 
 BOOL CInputString::OnChar(UINT nChar) {
+  // A line break is two code units. One that does not fit is refused: taken,
+  // the cut at the limit would drop the end of the text instead.
+  if (nChar == '\r' && IsMultiLine() && m_strPrev.size() + 2 > m_nMaxLength) return FALSE;
   if (nChar < 0x20) return TRUE;
   if (m_strPrev.size() >= m_nMaxLength) return FALSE;
   return IsValidChar(static_cast<wchar_t>(nChar));

@@ -189,17 +189,20 @@ TEST_F(MailFormTest, ALineBreakThatTheBodysLimitWouldSplitGoesWhole) {
     QString typed;     // then typed at the end, Enter for "\r"
     QString pasted;    // then pasted at the end
     QString kept;
+    bool atStart = false;  // typed at the start instead
   } cases[] = {
       {"typed", "", x127 + "\r", "", x127},
       {"loaded", x127.toStdString() + "\r\ny", "", "", x127},
       {"pasted", "abc", "", x124 + "\r\nyz", "abc" + x124},
+      // Refused: taken, it would push the end of the text out.
+      {"typed before the text", x127.toStdString(), "\r", "", x127, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.how);
     MailFormConfig form = Sample();
     kt::CopyText(form.BODY, c.body.c_str());
     Run(form, [&](CDlgConfigMailForm& dlg) {
-      kt::test::PressKey(&dlg.m_editBody, Qt::Key_End, Qt::ControlModifier);
+      kt::test::PressKey(&dlg.m_editBody, c.atStart ? Qt::Key_Home : Qt::Key_End, Qt::ControlModifier);
       for (QChar ch : c.typed) {
         if (ch == QLatin1Char('\r')) {
           kt::test::PressKey(&dlg.m_editBody, Qt::Key_Return);
