@@ -207,7 +207,11 @@ BOOL CInputNumberFloat::CheckFormat(CString strText) {
 
 CString CInputNumberFloat::FormatValue(double dValue) const {
   const int decimals = m_nDecimals >= 0 && m_nDecimals <= 3 ? m_nDecimals : 6;
-  return QString::fromStdString(FormatFixed(dValue, decimals));
+  std::string text = FormatFixed(dValue, decimals);
+  // A negative zero, or a small negative that rounds to zero, is zero: with
+  // its sign it would break the format of a field without negative values.
+  if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string::npos) text.erase(0, 1);
+  return QString::fromStdString(text);
 }
 
 BOOL CInputNumberFloat::CheckValue(CString strText) {

@@ -316,6 +316,12 @@ TEST_F(InputNumberTest, TheValueIsTheOneTheShownDecimalsExpress) {
     TypeText(&dlg.m_float, "\b5");
     EXPECT_EQ(dlg.m_float.GetWindowText(), "0.5");
     EXPECT_TRUE(dlg.m_float.m_bValid);
+    // A negative that rounds to zero is zero, without a sign the field may refuse.
+    dlg.m_float.SetExcluded(nullptr, 0);
+    dlg.m_float.SetRange(0, 10, 1);
+    dlg.m_float.SetValue(-0.04);
+    EXPECT_EQ(dlg.m_float.GetWindowText(), "0.0");
+    EXPECT_TRUE(dlg.m_float.m_bValid);
   });
 }
 
