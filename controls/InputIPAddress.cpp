@@ -68,14 +68,20 @@ HBRUSH CInputIPAddress::CtlColor(CDC* pDC, UINT) {
 
 void CInputIPAddress::PaintFrame(bool valid) {
   // The fields ask for their colours; the strip around them and the dots
-  // between them belong to the control and take the same colour.
+  // between them belong to the control and take the same colour. Valid (and
+  // so also disabled), it keeps the dialog's palette: white, or grey when
+  // disabled, like every other input.
   QWidget* w = GetSafeHwnd();
   if (!w) return;
-  const QColor want = valid ? QPalette().color(QPalette::Base)
-                            : QColor(GetRValue(kInvalidColor), GetGValue(kInvalidColor), GetBValue(kInvalidColor));
-  if (w->palette().color(QPalette::Base) == want) return;
+  const QColor invalid(GetRValue(kInvalidColor), GetGValue(kInvalidColor), GetBValue(kInvalidColor));
+  const bool shownInvalid = w->palette().color(QPalette::Active, QPalette::Base) == invalid;
+  if (shownInvalid == !valid) return;
+  if (valid) {
+    w->setPalette(QPalette());
+    return;
+  }
   QPalette pal = w->palette();
-  pal.setColor(QPalette::Base, want);
+  pal.setColor(QPalette::Base, invalid);
   w->setPalette(pal);
 }
 

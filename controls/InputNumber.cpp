@@ -133,8 +133,21 @@ BOOL CInputNumber::MatchWhole(const CString& text, const std::string& pattern) {
   return std::regex_match(bytes, Regex(pattern)) ? TRUE : FALSE;
 }
 
+void CInputNumber::ShowValueText(const CString& text) {
+  const BOOL before = m_bShowingValue;
+  m_bShowingValue = TRUE;
+  SetWindowText(text);
+  m_bShowingValue = before;
+}
+
 BOOL CInputNumber::ProcessTextChange(CString& strPrev, int nMaxLength, bool bLoneMinus, bool bLonePoint) {
   CString text = GetWindowText();
+  if (m_bShowingValue && (text.size() > nMaxLength || !CheckFormat(text))) {
+    // A value the field cannot hold: the user sees it and must fix it.
+    strPrev.clear();
+    CheckValue(text);  // the current value follows the text where it parses
+    return FALSE;
+  }
   if (text.size() > nMaxLength) {
     RollBack(strPrev);
     text = strPrev;
@@ -194,7 +207,11 @@ BOOL CInputNumberFloat::CheckFormat(CString strText) {
 
 CString CInputNumberFloat::FormatValue(double dValue) const {
   const int decimals = m_nDecimals >= 0 && m_nDecimals <= 3 ? m_nDecimals : 6;
-  return QString::fromStdString(FormatFixed(dValue, decimals));
+  std::string text = FormatFixed(dValue, decimals);
+  // A negative zero, or a small negative that rounds to zero, is zero: with
+  // its sign it would break the format of a field without negative values.
+  if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string::npos) text.erase(0, 1);
+  return QString::fromStdString(text);
 }
 
 BOOL CInputNumberFloat::CheckValue(CString strText) {
@@ -241,7 +258,10 @@ BOOL CInputNumberFloat::SetRange(double dMin, double dMax, double dDefault) {
   return TRUE;
 }
 
-void CInputNumberFloat::SetValue(double dValue) { SetWindowText(FormatValue(dValue)); }
+void CInputNumberFloat::SetValue(double dValue) {
+  // "nan" or "inf" would read as a number the field refused; there is none.
+  ShowValueText(std::isfinite(dValue) ? FormatValue(dValue) : CString());
+}
 
 // ---------------------------------------------------------------------------
 // What the three integer controls share
@@ -311,7 +331,7 @@ void CInputNumberInt::IncrementValue() { IncrementInteger(*this); }
 
 BOOL CInputNumberInt::SetRange(int nMin, int nMax, int nDefault) { return SetIntegerRange(*this, nMin, nMax, nDefault); }
 
-void CInputNumberInt::SetValue(int nValue) { SetWindowText(QString::number(nValue)); }
+void CInputNumberInt::SetValue(int nValue) { ShowValueText(QString::number(nValue)); }
 
 // ---------------------------------------------------------------------------
 // CInputNumberUint
@@ -341,7 +361,7 @@ void CInputNumberUint::IncrementValue() { IncrementInteger(*this); }
 
 BOOL CInputNumberUint::SetRange(UINT nMin, UINT nMax, UINT nDefault) { return SetIntegerRange(*this, nMin, nMax, nDefault); }
 
-void CInputNumberUint::SetValue(UINT nValue) { SetWindowText(QString::number(nValue)); }
+void CInputNumberUint::SetValue(UINT nValue) { ShowValueText(QString::number(nValue)); }
 
 // ---------------------------------------------------------------------------
 // CInputNumberMulti
@@ -384,7 +404,7 @@ CString CInputNumberMulti::FormatValue(UINT nValue) const {
   return QString::number(nValue);
 }
 
-void CInputNumberMulti::SetValue(UINT nValue) { SetWindowText(FormatValue(nValue)); }
+void CInputNumberMulti::SetValue(UINT nValue) { ShowValueText(FormatValue(nValue)); }
 
 void CInputNumberMulti::UpdateMaxLength() { m_nMaxLength = static_cast<int>(FormatValue(m_nMax).size()); }
 

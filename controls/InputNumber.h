@@ -17,6 +17,12 @@
 // The current value keeps the last parsed number even when it was refused, so
 // look at m_bValid (or the page's PageErrorList) before reading it.
 //
+// A value set by code (SetValue) whose text the field could not take from
+// the user (too long, or breaking the format: a sign where none is allowed)
+// is shown all the same and leaves the control invalid, so that a stored
+// value is never replaced without a word by the text shown before. A
+// non-finite Float shows an empty, invalid field.
+//
 // Numbers are parsed into 64 bits and refused outside the control's 32-bit
 // type; formatting and parsing never depend on the locale.
 #pragma once
@@ -95,6 +101,9 @@ class CInputNumber : public CEdit {
   // Puts a text back into the window with the caret where it was before the
   // refused change.
   void RollBack(const CString& text);
+  // Sets the window text of a value set by code (SetValue); see
+  // ProcessTextChange for a text that the field cannot hold.
+  void ShowValueText(const CString& text);
   // A regular-expression match of the whole text (ECMAScript grammar); a
   // text with a character above U+00FF never matches.
   static BOOL MatchWhole(const CString& text, const std::string& pattern);
@@ -103,7 +112,15 @@ class CInputNumber : public CEdit {
   // point where the class allows them) is invalid and stays; a well-formed
   // text becomes strPrev and is checked; any other text is put back to
   // strPrev. Returns the new validity.
+  //
+  // A text from ShowValueText that would be put back stays instead, invalid,
+  // and empties strPrev: there is no good text behind it, so an edit that
+  // still breaks the format empties the field rather than bringing back
+  // what was shown before the value.
   BOOL ProcessTextChange(CString& strPrev, int nMaxLength, bool bLoneMinus, bool bLonePoint);
+
+ private:
+  BOOL m_bShowingValue = FALSE;  // inside ShowValueText
 };
 
 class CInputNumberFloat : public CInputNumber {

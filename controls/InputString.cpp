@@ -33,21 +33,25 @@ BOOL CInputString::IsValidChar(wchar_t) { return TRUE; }
 
 void CInputString::SetMaxLength(int n) {
   m_nMaxLength = std::max(n, 1);
-  m_strPrev = TruncateText(m_strPrev);
-  SetWindowText(m_strPrev);
+  ShowText(TruncateText(m_strPrev));
 }
 
 CString CInputString::TruncateText(const CString& text) const {
   CString cut = text.left(m_nMaxLength);
-  if (cut.size() == m_nMaxLength && cut.back().isHighSurrogate()) cut.chop(1);
+  if (cut.size() < m_nMaxLength) return cut;
+  // A cut between "\r" and "\n" would not shorten the text on screen: a
+  // multi-line edit shows the lone "\r" as a whole line break again. The
+  // break goes whole.
+  const bool splitsBreak = cut.back() == QLatin1Char('\r') && text.size() > m_nMaxLength &&
+                           text[m_nMaxLength] == QLatin1Char('\n');
+  if (cut.back().isHighSurrogate() || splitsBreak) cut.chop(1);
   return cut;
 }
 
 void CInputString::SetTextUtf8(const char* utf8) {
   CString text;
   if (!Utf8ToCString(utf8, &text)) text.clear();
-  m_strPrev = TruncateText(text);
-  SetWindowText(m_strPrev);
+  ShowText(TruncateText(text));
 }
 
 BOOL CInputString::IsValidString(const CString& text) {
@@ -58,30 +62,60 @@ BOOL CInputString::IsValidString(const CString& text) {
 }
 
 BOOL CInputString::OnChar(UINT nChar) {
+  // A line break is two code units. One that does not fit is refused: taken,
+  // the cut at the limit would drop the end of the text instead.
+  if (nChar == '\r' && IsMultiLine() && m_strPrev.size() + 2 > m_nMaxLength) return FALSE;
   if (nChar < 0x20) return TRUE;
   if (m_strPrev.size() >= m_nMaxLength) return FALSE;
   return IsValidChar(static_cast<wchar_t>(nChar));
 }
 
+void CInputString::ShowText(const CString& text) {
+  // A window need not show a text as it is given: a multi-line edit makes a
+  // lone "\r" or "\n" a whole line break, one code unit longer. m_strPrev
+  // must be what it shows, or the next change would find the two apart and
+  // roll back for ever. What it shows is cut again when it no longer fits or
+  // holds a refused character that the given text did not (a loaded text may
+  // keep its own); a window that keeps changing the text gets the empty one.
+  constexpr int kAttempts = 3;
+  const BOOL outer = m_bInChange;
+  m_bInChange = TRUE;  // the change this sends is ours, not the user's
+  const BOOL givenValid = IsValidString(text);
+  CString want = text;
+  for (int attempt = 1;; ++attempt) {
+    SetWindowText(want);
+    const CString shown = GetWindowText();
+    const BOOL allowed = IsValidString(shown) || !givenValid;
+    if (shown == want || (allowed && TruncateText(shown) == shown) || want.isEmpty()) {
+      m_strPrev = shown;
+      break;
+    }
+    want = allowed && attempt < kAttempts ? TruncateText(shown) : CString();
+  }
+  m_bInChange = outer;
+}
+
 void CInputString::RestorePrev() {
-  SetWindowText(m_strPrev);
+  ShowText(m_strPrev);
   SetSel(m_nCaret, m_nCaret);
   ScrollCaret();
 }
 
 BOOL CInputString::OnChildNotify(UINT nCode) {
-  if (nCode != EN_CHANGE) return FALSE;
+  if (nCode != EN_CHANGE || m_bInChange) return FALSE;
   const CString text = GetWindowText();
-  // Also ends the change that putting m_strPrev back sends, and keeps a
-  // text that a load put there although it breaks the character set from
-  // bouncing between window and m_strPrev for ever.
+  // Keeps a text that a load put there although it breaks the character
+  // set until the user changes it.
   if (text == m_strPrev) return FALSE;
   if (IsValidString(text)) {
-    m_strPrev = TruncateText(text);
-    if (m_strPrev != text) RestorePrev();
-  } else {
-    RestorePrev();
+    const CString cut = TruncateText(text);
+    if (cut == text) {
+      m_strPrev = text;
+      return FALSE;
+    }
+    m_strPrev = cut;
   }
+  RestorePrev();
   return FALSE;
 }
 
@@ -120,6 +154,5 @@ void CInputStringJis::SetTextUtf8(const char* utf8) {
   for (QChar& ch : text) {
     if (!IsValidChar(static_cast<wchar_t>(ch.unicode()))) ch = QLatin1Char('?');
   }
-  m_strPrev = TruncateText(text);
-  SetWindowText(m_strPrev);
+  ShowText(TruncateText(text));
 }

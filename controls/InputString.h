@@ -33,7 +33,7 @@ class CInputString : public CEdit {
   void SetMaxLength(int n);
   int GetMaxLength() const { return m_nMaxLength; }
   // The first m_nMaxLength code units, without a high surrogate left alone
-  // at the end.
+  // at the end and without the "\r" of a "\r\n" that the cut would split.
   CString TruncateText(const CString& text) const;
   // Shows a record's UTF-8 text, cut to the limit.
   virtual void SetTextUtf8(const char* utf8);
@@ -46,12 +46,16 @@ class CInputString : public CEdit {
   void OnMouseUp(UINT nButton, CPoint point) override;
 
  protected:
+  // Shows text (already cut to the limit) and makes m_strPrev what the window
+  // then really shows, cut again when the window changed it.
+  void ShowText(const CString& text);
   // Puts m_strPrev back into the window with the caret where it was.
   void RestorePrev();
 
   int m_nMaxLength = 32;
   CString m_strPrev;
   int m_nCaret = 0;
+  BOOL m_bInChange = FALSE;  // while ShowText sets the window text
 };
 
 // Characters below U+0080.

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "ConnectionSettings.h"
+#include "WaitLoop.h"
 
 namespace kt {
 
@@ -67,12 +68,12 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-// One request as it goes on the wire.
+// One request as it goes on the wire. The body is a copy: the transfer runs
+// on a worker thread and touches nothing of the caller's.
 struct Request {
     bool post = false;
     QString object;  // path + query
-    const char* body = nullptr;
-    std::size_t bodyLength = 0;
+    QByteArray body;
 };
 
 // What came back (when the transport worked).
@@ -127,12 +128,12 @@ QString CurlErrorText(CURLcode rc, const char* errorBuffer) {
     return QString::fromUtf8(curl_easy_strerror(rc));
 }
 
-// Sends one request to the device in ActiveConnection() and fills `reply`.
+// Sends one request to the device in `connection` and fills `reply`.
 // Returns an empty text on success, or the text of the transport failure.
-// Every handle is released before it returns.
-QString Exchange(const Request& request, Reply& reply) {
-    const ConnectionSettings& connection = ActiveConnection();
-
+// Every handle is released before it returns. Runs on a worker thread: it
+// uses its arguments and nothing else.
+QString Exchange(const Request& request, const ConnectionSettings& connection, const HttpTimeouts& timeouts,
+                 Reply& reply) {
     const std::optional<std::string> host = DeviceHostForUrl(connection.m_strAddress);
     if (!host)
         return QStringLiteral("The device address \"%1\" is not a valid host name or IPv4 address.")
@@ -140,7 +141,9 @@ QString Exchange(const Request& request, Reply& reply) {
     if (connection.m_nPort < 1 || connection.m_nPort > 65535)
         return QStringLiteral("The port number %1 is not in the range 1 to 65535.").arg(connection.m_nPort);
 
-    EnsureCurlGlobal();
+    // libcurl writes failure texts here up to the handle's cleanup, so the
+    // buffer is declared before the handle and outlives it.
+    char errorBuffer[CURL_ERROR_SIZE] = {};
     CurlUrl url(curl_url());
     CurlEasy curl(curl_easy_init());
     if (!url || !curl) return QStringLiteral("Out of memory.");
@@ -175,8 +178,6 @@ QString Exchange(const Request& request, Reply& reply) {
     CurlList headerList(headers);
     if (!listOk) return QStringLiteral("Out of memory.");
 
-    const HttpTimeouts& timeouts = HttpClientTimeouts();
-    char errorBuffer[CURL_ERROR_SIZE] = {};
     CURL* h = curl.get();
     reply.curl = h;
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
@@ -194,6 +195,7 @@ QString Exchange(const Request& request, Reply& reply) {
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(std::max<std::int64_t>(1, timeouts.connect.count())));
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, static_cast<long>(std::max<std::int64_t>(1, timeouts.stall.count())));
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(std::max<std::int64_t>(1, timeouts.total.count())));
     curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &OnHeaderLine);
     curl_easy_setopt(h, CURLOPT_HEADERDATA, &reply);
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &OnBodyData);
@@ -203,8 +205,8 @@ QString Exchange(const Request& request, Reply& reply) {
         // callback (standard input by default).
         static const char kEmpty[] = "";
         curl_easy_setopt(h, CURLOPT_POST, 1L);
-        curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.bodyLength));
-        curl_easy_setopt(h, CURLOPT_POSTFIELDS, request.body ? request.body : kEmpty);
+        curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.body.size()));
+        curl_easy_setopt(h, CURLOPT_POSTFIELDS, request.body.isEmpty() ? kEmpty : request.body.constData());
     } else {
         curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
     }
@@ -220,10 +222,14 @@ QString Exchange(const Request& request, Reply& reply) {
 // Runs `request` behind the wait cursor. A transport failure is shown once,
 // after the cursor has gone, and gives 3; otherwise `reply` holds the answer.
 bool Send(const Request& request, Reply& reply) {
+    // Copies for the worker, taken here on the user-interface thread.
+    const ConnectionSettings connection = ActiveConnection();
+    const HttpTimeouts timeouts = HttpClientTimeouts();
+    EnsureCurlGlobal();
     QString failure;
     {
         WaitCursor wait;
-        failure = Exchange(request, reply);
+        RunWhileWindowsWait([&] { failure = Exchange(request, connection, timeouts, reply); });
     }
     if (failure.isEmpty()) return true;
     ShowDeviceMessage(failure, MessageIcon::Warning);
@@ -281,8 +287,7 @@ HttpResult HttpPostConfig(const QString& query, const char* body, int length, QB
     Request request;
     request.post = true;
     request.object = QStringLiteral("/config.json") + query;
-    request.body = body;
-    request.bodyLength = static_cast<std::size_t>(length);
+    request.body = QByteArray(body, length);
     Reply reply;
     if (!Send(request, reply)) return HTTP_RESULT_CONNECTION_ERROR;
     if (reply.status != 200) return StatusResult(reply.status);

@@ -1,5 +1,7 @@
 // The HTTP client of the device link: one request per call, synchronous, with
 // HTTP Basic authorization from ActiveConnection(), behind the wait cursor.
+// The transfer itself runs on a worker thread while the windows keep
+// painting (RunWhileWindowsWait); the caller sees a plain blocking call.
 //
 // Every call optionally runs the login dialog first (DeviceLinkHooks), then
 // opens its own connection and closes it before returning; nothing lasts from
@@ -49,12 +51,16 @@ extern const QString g_strConversionFailed[1];
 // Largest body taken from the device, as received and after inflating.
 constexpr std::size_t kHttpBodyLimit = 4u * 1024u * 1024u;
 
-// Connect and stall time-outs. A request fails (result 3) when the connection
-// is not up within `connect`, or when no byte moves for `stall` (whole
-// seconds, at least 1). Tests shorten them.
+// Time-outs. A request fails (result 3) when the connection is not up within
+// `connect`, when less than a byte a second moves for `stall` (whole
+// seconds, at least 1), or when the whole exchange has not ended within
+// `total`, whatever the device does (a trickle beats the stall rule). Three
+// minutes carry the largest body (4 MiB) even at about 200 kbit/s. Tests
+// shorten them.
 struct HttpTimeouts {
     std::chrono::milliseconds connect{30000};
     std::chrono::seconds stall{30};
+    std::chrono::milliseconds total{180000};
 };
 HttpTimeouts& HttpClientTimeouts();
 

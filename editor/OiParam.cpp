@@ -17,15 +17,9 @@ void Refill(CSelectCombo* pChannel, int type) {
 
 int OiChannelCount(int type) { return type == kTypeDi ? 2 : 4; }
 
-void ShowStoredValue(CInputNumberFloat& input, double value) {
-  // With no earlier text to go back to, a text the input refuses to hold
-  // leaves it empty.
-  input.m_strPrev.clear();
-  input.SetValue(value);
-}
+void ShowStoredValue(CInputNumberFloat& input, double value) { input.SetValue(value); }
 
 void ShowStoredValue(CInputNumberUint& input, double value) {
-  input.m_strPrev.clear();
   if (std::isfinite(value) && value > -1.0 && value < 4294967296.0) {
     input.SetValue(static_cast<UINT>(std::trunc(value)));
   } else {

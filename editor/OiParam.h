@@ -54,12 +54,13 @@ class COiParamAiOi : public CSelectCombo {
 // indexes of COiParam; COiParamAiOi passes its index + 1).
 int OiChannelCount(int type);
 
-// Shows a stored value in a number input. A value that the input cannot
-// hold as text (too many digits, not a number) leaves it empty and invalid
-// rather than keeping whatever it showed before; an out-of-range value that
-// fits is shown as it is, invalid.
+// Shows a stored value in a number input, never what the input showed
+// before: a value the input cannot hold (out of range, too many digits) is
+// shown as it is, invalid; one without a text (not a number, infinite)
+// leaves it empty and invalid.
 void ShowStoredValue(CInputNumberFloat& input, double value);
-// The same for a whole-number input: the value truncated towards zero.
+// The same for a whole-number input: the value truncated towards zero; a
+// value that no unsigned 32-bit number holds leaves it empty and invalid.
 void ShowStoredValue(CInputNumberUint& input, double value);
 
 // The index of a list item stored as a real number: its whole part when

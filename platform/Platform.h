@@ -38,6 +38,8 @@
 //   Modal.h     AfxMessageBox (title "KT2057CFG", icon rule), CMenu popup
 //               menus, CFileDialog, CColorDialog.
 //   ModalSeam.h The seam every modal UI passes through (tests answer there).
+//   WaitLoop.h  RunWhileWindowsWait (blocking work off the UI thread, windows
+//               still painting), PostCall (posted calls, held during it).
 //   App.h       CWinApp (profile: GetProfileInt/String, WriteProfileInt/
 //               String), AfxGetApp, LoadString, CWaitCursor, AfxWinMain,
 //               kt::InitApplication (Fusion style, LC_NUMERIC "C").
@@ -52,5 +54,6 @@
 #include "Dialog.h"
 #include "Modal.h"
 #include "ModalSeam.h"
+#include "WaitLoop.h"
 #include "WinTypes.h"
 #include "Wnd.h"

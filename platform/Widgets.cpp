@@ -1,15 +1,17 @@
 #include "Widgets.h"
 
+#include "WaitLoop.h"
 #include "WndPrivate.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QStyleOptionFrame>
 #include <QStyleOptionTabWidgetFrame>
-#include <QTimer>
 
 namespace kt::detail {
 
@@ -31,7 +33,7 @@ void KtComboBox::hidePopup() {
     // Qt closes the list before it applies the chosen item; the close-up is
     // told afterwards, as on Windows, where the selection comes first.
     QPointer<KtComboBox> self(this);
-    QTimer::singleShot(0, this, [self] {
+    kt::PostCall(this, [self] {
       if (self) NotifyCommand(self, CBN_CLOSEUP);
     });
   }
@@ -74,9 +76,14 @@ void KtTabCtrl::paintEvent(QPaintEvent*) {
 // ---------------------------------------------------------------------------
 // KtIpAddress
 
+namespace {
+// What the line-edit frame takes from each side: the outline and, inside it,
+// the shadow line along the top. The fields paint their own background and
+// stay clear of it.
+constexpr int kIpFrame = 2;
+}  // namespace
+
 KtIpAddress::KtIpAddress(QWidget* parent) : QWidget(parent) {
-  setAutoFillBackground(true);
-  setBackgroundRole(QPalette::Base);
   auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
   for (int i = 0; i < 4; ++i) {
     auto* f = new QLineEdit(this);
@@ -106,6 +113,8 @@ KtIpAddress::KtIpAddress(QWidget* parent) : QWidget(parent) {
 }
 
 bool KtIpAddress::eventFilter(QObject* obj, QEvent* ev) {
+  // The frame shows the focus of any field, as a line edit's shows its own.
+  if (ev->type() == QEvent::FocusIn || ev->type() == QEvent::FocusOut) update();
   if (ev->type() != QEvent::KeyPress) return false;
   auto* ke = static_cast<QKeyEvent*>(ev);
   for (int i = 0; i < 4; ++i) {
@@ -129,16 +138,32 @@ bool KtIpAddress::eventFilter(QObject* obj, QEvent* ev) {
 
 void KtIpAddress::resizeEvent(QResizeEvent*) {
   int dotWidth = fontMetrics().horizontalAdvance(QLatin1Char('.')) + 4;
-  int fieldWidth = std::max(1, (width() - 4 - 3 * dotWidth) / 4);
-  int x = 2;
+  int fieldWidth = std::max(1, (width() - 2 * kIpFrame - 3 * dotWidth) / 4);
+  int fieldHeight = height() - 2 * kIpFrame;
+  int x = kIpFrame;
   for (int i = 0; i < 4; ++i) {
-    m_fields[static_cast<size_t>(i)]->setGeometry(x, 1, fieldWidth, height() - 2);
+    m_fields[static_cast<size_t>(i)]->setGeometry(x, kIpFrame, fieldWidth, fieldHeight);
     x += fieldWidth;
     if (i < 3) {
-      m_dots[static_cast<size_t>(i)]->setGeometry(x, 1, dotWidth, height() - 2);
+      m_dots[static_cast<size_t>(i)]->setGeometry(x, kIpFrame, dotWidth, fieldHeight);
       x += dotWidth;
     }
   }
+}
+
+void KtIpAddress::paintEvent(QPaintEvent*) {
+  // The panel of a line edit: its frame, and its background from the palette
+  // (grey when disabled, the owner's colour for an incomplete address) under
+  // the strip and the dots between the fields.
+  QPainter painter(this);
+  QStyleOptionFrame opt;
+  opt.initFrom(this);
+  opt.rect = rect();
+  opt.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, this);
+  opt.midLineWidth = 0;
+  opt.state |= QStyle::State_Sunken;
+  if (isAncestorOf(QApplication::focusWidget())) opt.state |= QStyle::State_HasFocus;
+  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &opt, &painter, this);
 }
 
 // ---------------------------------------------------------------------------
@@ -164,6 +189,23 @@ void KtListView::mouseDoubleClickEvent(QMouseEvent* ev) {
   QPointer<KtListView> self(this);
   QTableWidget::mouseDoubleClickEvent(ev);
   if (self && ev->button() == Qt::LeftButton) SendActivate(NM_DBLCLK, ev->position().toPoint());
+}
+
+QItemSelectionModel::SelectionFlags KtListView::selectionCommand(const QModelIndex& index, const QEvent* ev) const {
+  // A click on the empty area below the rows keeps the selected row: the
+  // first click of a double click there must leave the row that the double
+  // click acts on. Qt would clear the selection on the release.
+  if (!index.isValid() && ev) {
+    switch (ev->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+        return QItemSelectionModel::NoUpdate;
+      default:
+        break;
+    }
+  }
+  return QTableWidget::selectionCommand(index, ev);
 }
 
 void KtListView::SendActivate(UINT code, const QPoint& pos) {

@@ -67,7 +67,8 @@ class KtTabCtrl : public QWidget {
   QTabBar* m_bar;
 };
 
-// IPv4 address control: four fields of 0..255 with dots between them.
+// IPv4 address control: four fields of 0..255 with dots between them, in
+// the frame of a line edit.
 class KtIpAddress : public QWidget {
  public:
   explicit KtIpAddress(QWidget* parent);
@@ -76,6 +77,7 @@ class KtIpAddress : public QWidget {
  protected:
   bool eventFilter(QObject* obj, QEvent* ev) override;
   void resizeEvent(QResizeEvent* ev) override;
+  void paintEvent(QPaintEvent* ev) override;
 
  private:
   std::array<QLineEdit*, 4> m_fields{};
@@ -90,6 +92,7 @@ class KtListView : public QTableWidget {
  protected:
   void mouseReleaseEvent(QMouseEvent* ev) override;
   void mouseDoubleClickEvent(QMouseEvent* ev) override;
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* ev) const override;
 
  private:
   void SendActivate(UINT code, const QPoint& pos);

@@ -1,5 +1,6 @@
 #include "Wnd.h"
 
+#include "WaitLoop.h"
 #include "WndPrivate.h"
 
 #include <QAbstractButton>
@@ -18,7 +19,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -664,8 +664,7 @@ void CWnd::SetToolTipText(const QString& text) {
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) { return WindowProc(message, wParam, lParam); }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  QMetaObject::invokeMethod(
-      m_life.get(), [this, message, wParam, lParam] { WindowProc(message, wParam, lParam); }, Qt::QueuedConnection);
+  kt::PostCall(m_life.get(), [this, message, wParam, lParam] { WindowProc(message, wParam, lParam); });
   return TRUE;
 }
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -315,6 +316,85 @@ TEST_F(InputNumberTest, TheValueIsTheOneTheShownDecimalsExpress) {
     TypeText(&dlg.m_float, "\b5");
     EXPECT_EQ(dlg.m_float.GetWindowText(), "0.5");
     EXPECT_TRUE(dlg.m_float.m_bValid);
+    // A negative that rounds to zero is zero, without a sign the field may refuse.
+    dlg.m_float.SetExcluded(nullptr, 0);
+    dlg.m_float.SetRange(0, 10, 1);
+    dlg.m_float.SetValue(-0.04);
+    EXPECT_EQ(dlg.m_float.GetWindowText(), "0.0");
+    EXPECT_TRUE(dlg.m_float.m_bValid);
+  });
+}
+
+// A value that the field cannot hold (wider than it, or breaking its format)
+// shows its own text, yellow, never the text shown before it. Nothing good
+// stands behind it: an edit that still breaks the format empties the field.
+TEST_F(InputNumberTest, AValueTheFieldCannotHoldIsShownInvalidNotReplaced) {
+  struct Case {
+    const char* name;
+    Cls cls;
+    std::function<void(NumberDialog&)> setup;  // a range and a valid value shown
+    std::function<void(NumberDialog&)> load;
+    const char* shown;
+  };
+  auto gain = [](NumberDialog& d) {
+    FloatRange(d, -10000, 10000, 3);
+    d.m_float.SetValue(0.5);
+  };
+  auto whole = [](NumberDialog& d) {
+    FloatRange(d, 0, 999, 1);
+    d.m_float.SetValue(2.0);
+  };
+  auto port = [](NumberDialog& d) { d.m_int.SetRange(1, 65535, 80); };
+  auto percent = [](NumberDialog& d) { d.m_uint.SetRange(0, 100, 7); };
+  auto multi = [](int radix) {
+    return [radix](NumberDialog& d) {
+      d.m_multi.SetRadix(radix);
+      d.m_multi.m_nMax = 255;
+      d.m_multi.UpdateMaxLength();
+      d.m_multi.SetValue(16);
+    };
+  };
+  const std::vector<Case> cases = {
+      {"integer part too wide", Cls::Float, gain, [](NumberDialog& d) { d.m_float.SetValue(123456.0); },
+       "123456.000"},
+      {"longer than the field", Cls::Float, gain, [](NumberDialog& d) { d.m_float.SetValue(1e12); },
+       "1000000000000.000"},
+      {"float sign where none is allowed", Cls::Float, whole, [](NumberDialog& d) { d.m_float.SetValue(-5.0); },
+       "-5.0"},
+      {"not a number", Cls::Float, gain,
+       [](NumberDialog& d) { d.m_float.SetValue(std::numeric_limits<double>::quiet_NaN()); }, ""},
+      {"infinity", Cls::Float, gain,
+       [](NumberDialog& d) { d.m_float.SetValue(-std::numeric_limits<double>::infinity()); }, ""},
+      {"int longer than the field", Cls::Int, port, [](NumberDialog& d) { d.m_int.SetValue(1234567); }, "1234567"},
+      {"int sign where none is allowed", Cls::Int, port, [](NumberDialog& d) { d.m_int.SetValue(-5); }, "-5"},
+      {"uint longer than the field", Cls::Uint, percent, [](NumberDialog& d) { d.m_uint.SetValue(1000); }, "1000"},
+      {"decimal longer than the field", Cls::Multi, multi(10), [](NumberDialog& d) { d.m_multi.SetValue(1000); },
+       "1000"},
+      {"hex longer than the field", Cls::Multi, multi(16), [](NumberDialog& d) { d.m_multi.SetValue(0x1234); },
+       "1234"},
+  };
+  Run([&](NumberDialog& dlg) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.name);
+      c.setup(dlg);
+      CInputNumber& ctl = Control(dlg, c.cls);
+      ASSERT_TRUE(ctl.m_bValid);
+      c.load(dlg);
+      EXPECT_EQ(ctl.GetWindowText(), QString::fromLatin1(c.shown));
+      EXPECT_FALSE(ctl.m_bValid);
+      EXPECT_EQ(BackgroundOf(&ctl), kInvalidColor);
+      if (*c.shown == '\0') continue;
+      PressKey(&ctl, Qt::Key_End);
+      TypeText(&ctl, "1");
+      EXPECT_EQ(ctl.GetWindowText(), QString());
+      EXPECT_FALSE(ctl.m_bValid);
+    }
+    // Disabled, it goes back to its default like any invalid input.
+    dlg.m_int.SetValue(1234567);
+    dlg.m_int.EnableWindow(FALSE);
+    dlg.m_int.ResetIfDisabled();
+    EXPECT_EQ(dlg.m_int.GetWindowText(), "80");
+    EXPECT_TRUE(dlg.m_int.m_bValid);
   });
 }
 

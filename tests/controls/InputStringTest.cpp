@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -24,7 +25,7 @@ namespace {
 constexpr std::uint32_t V = WS_VISIBLE | WS_TABSTOP;
 constexpr COLORREF kYellow = RGB(255, 241, 0);
 
-enum { kPlain = 100, kAscii = 101, kHttp = 102, kJis = 103, kIp = 110 };
+enum { kPlain = 100, kAscii = 101, kHttp = 102, kJis = 103, kMulti = 104, kIp = 110 };
 
 const DialogTemplate kTextDialog{9601, "Text", 200, 120, WS_CAPTION | DS_MODALFRAME, "MS Shell Dlg", 8,
                                  {
@@ -33,6 +34,7 @@ const DialogTemplate kTextDialog{9601, "Text", 200, 120, WS_CAPTION | DS_MODALFR
                                      {kHttp, Kind::Edit, "", 5, 35, 120, 12, V},
                                      {kJis, Kind::Edit, "", 5, 50, 120, 12, V},
                                      {kIp, Kind::IpAddress, "", 5, 65, 90, 12, V},
+                                     {kMulti, Kind::Edit, "", 130, 5, 65, 40, V | ES_MULTILINE | ES_WANTRETURN},
                                      {IDOK, Kind::DefPushButton, "OK", 140, 100, 50, 14, V},
                                  }};
 KT_DIALOG_TEMPLATE(kTextDialog);
@@ -46,12 +48,14 @@ class TextDialog : public CDialog {
     DDX_Control(pDX, kHttp, m_http);
     DDX_Control(pDX, kJis, m_jis);
     DDX_Control(pDX, kIp, m_ip);
+    DDX_Control(pDX, kMulti, m_multi);
   }
   CInputString* Input(int id) {
     switch (id) {
       case kAscii: return &m_ascii;
       case kHttp: return &m_http;
       case kJis: return &m_jis;
+      case kMulti: return &m_multi;
       default: return &m_plain;
     }
   }
@@ -60,6 +64,7 @@ class TextDialog : public CDialog {
   CInputStringHttp m_http;
   CInputStringJis m_jis;
   CInputIPAddress m_ip;
+  CInputStringAscii m_multi;  // multi-line
 };
 
 // Types each character (a surrogate pair as one key) where the focus is, as
@@ -249,6 +254,27 @@ TEST_F(InputStringTest, ALoadedTextOutsideTheCharacterSetStaysAndCanBeReplaced) 
   });
 }
 
+TEST_F(InputStringTest, AMultiLineInputKeepsTheLineBreaksItsWindowMakes) {
+  // The window shows a lone "\r" or "\n" as a whole "\r\n", one unit longer
+  // than it was given; the input must settle on that, within its limit.
+  const LoadCase cases[] = {
+      {kMulti, 32, "caf\xC3\xA9\nx", u"caf\u00E9\r\nx"},  // with a character it refuses, as loaded
+      {kMulti, 6, "caf\xC3\xA9\rx", u"caf\u00E9\r\n"},
+      {kMulti, 6, "abcde\r", u"abcde"},
+  };
+  RunTextDialog(modal, [&](TextDialog& dlg) {
+    for (const LoadCase& c : cases) {
+      SCOPED_TRACE(c.utf8);
+      dlg.m_multi.SetMaxLength(c.limit);
+      dlg.m_multi.SetTextUtf8(c.utf8);
+      EXPECT_EQ(dlg.m_multi.GetWindowText(), QString::fromUtf16(c.shown));
+    }
+    dlg.m_multi.SetSel(0, -1);
+    kt::test::TypeText(&dlg.m_multi, "x");
+    EXPECT_EQ(dlg.m_multi.GetWindowText(), "x");
+  });
+}
+
 // ---------------------------------------------------------------------------
 // Conversions
 
@@ -367,6 +393,58 @@ TEST_F(InputStringTest, AnIncompleteAddressIsYellowUnlessDisabled) {
     EXPECT_STREQ(buffer, "10.1.2.3");
     EXPECT_NE(kt::test::BackgroundOf(&dlg.m_ip), kYellow);
     EXPECT_NE(dlg.m_ip.GetSafeHwnd()->palette().color(QPalette::Base), QColor(255, 241, 0));
+  });
+}
+
+// The picture of a control as the dialog shows it: the first painting lets
+// the control decide its colours, the second shows them.
+QImage Shown(CWnd& wnd) {
+  (void)wnd.GetSafeHwnd()->grab();
+  return wnd.GetSafeHwnd()->grab().toImage();
+}
+
+// "#rrggbb" of a pixel, readable in a failure.
+QString Pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y).name(); }
+
+// Beside a plain edit, the address has the same frame and background, enabled
+// or disabled; only enabled and incomplete is it yellow, strip and dots too.
+TEST_F(InputStringTest, TheAddressIsFramedAndColouredLikeThePlainEditBesideIt) {
+  struct Case {
+    const char* name;
+    const char* address;
+    BOOL enabled;
+    bool yellow;
+  };
+  const Case cases[] = {
+      {"enabled", "10.1.2.3", TRUE, false},
+      {"enabled, incomplete", "", TRUE, true},
+      {"disabled", "10.1.2.3", FALSE, false},
+      {"disabled, incomplete", "", FALSE, false},
+  };
+  const QString kYellowName = QStringLiteral("#fff100");
+  RunTextDialog(modal, [&](TextDialog& dlg) {
+    dlg.GetDlgItem(IDOK)->GetSafeHwnd()->setFocus(Qt::OtherFocusReason);  // no focus frame on either
+    const QList<QLineEdit*> fields = dlg.m_ip.GetSafeHwnd()->findChildren<QLineEdit*>();
+    ASSERT_EQ(fields.size(), 4);
+    // Above the dot between the first two fields: the strip, not a field.
+    const QPoint strip((fields[0]->geometry().right() + fields[1]->geometry().left()) / 2, fields[0]->y() + 1);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.name);
+      dlg.m_ip.SetAddress(c.address);
+      dlg.m_ip.EnableWindow(c.enabled);
+      dlg.m_plain.EnableWindow(c.enabled);
+      const QImage ip = Shown(dlg.m_ip);
+      const QImage edit = Shown(dlg.m_plain);
+      const QString inside = Pixel(edit, edit.width() - 4, edit.height() / 2);
+      EXPECT_NE(inside, kYellowName);
+      const QString background = c.yellow ? kYellowName : inside;
+      EXPECT_EQ(Pixel(ip, ip.width() - 4, ip.height() / 2), background);
+      EXPECT_EQ(Pixel(ip, strip.x(), strip.y()), background);
+      // The outline, at the top and the left side.
+      EXPECT_NE(Pixel(edit, edit.width() / 2, 0), inside);
+      EXPECT_EQ(Pixel(ip, ip.width() / 2, 0), Pixel(edit, edit.width() / 2, 0));
+      EXPECT_EQ(Pixel(ip, 0, ip.height() / 2), Pixel(edit, 0, edit.height() / 2));
+    }
   });
 }
 

@@ -326,6 +326,31 @@ TEST_F(HttpWire, SilentDeviceTimesOut) {
     EXPECT_EQ(S(body), "{}");
 }
 
+// Headers, then two bytes a second: the stall rule never trips, the overall
+// deadline does, for a GET and for an upload alike.
+TEST_F(HttpWire, TricklingDeviceEndsAtTheOverallDeadline) {
+    HttpClientTimeouts().stall = std::chrono::seconds(2);
+    HttpClientTimeouts().total = std::chrono::milliseconds(1500);
+    device.SetDefault(FakeResponse::Ok(std::string(100, ' ')).WithTrickle(std::chrono::milliseconds(500)));
+    for (const bool post : {false, true}) {
+        SCOPED_TRACE(post ? "POST" : "GET");
+        messages.clear();
+        events.clear();
+        const auto start = std::chrono::steady_clock::now();
+        QByteArray body("stale");
+        const HttpResult result = post ? HttpPostConfig(Q("?type=config"), "{}", 2, body)
+                                       : HttpGet(Q("/config.json"), Q("?type=config"), false, body);
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(result, HTTP_RESULT_CONNECTION_ERROR);
+        EXPECT_GE(took, std::chrono::milliseconds(1400));
+        EXPECT_LT(took, std::chrono::seconds(4));
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
+        EXPECT_FALSE(messages[0].text.isEmpty());
+        EXPECT_EQ(events, (std::vector<std::string>{"begin", "end", "message"}));
+    }
+}
+
 TEST_F(HttpWire, TheAddressIsOnlyEverTheHost) {
     const char* refused[] = {
         "127.0.0.1/evil", "user@127.0.0.1", "admin:x@127.0.0.1", "127.0.0.1:1", "127.0.0.1?type=x",

@@ -5,6 +5,7 @@
 #include "DlgConfigAi.h"
 #include "DlgZone.h"
 #include "EditorTestFixture.h"
+#include "JsonReadConfig.h"
 #include "SlmpDevice.h"
 
 #include <QDir>
@@ -262,6 +263,59 @@ TEST_F(DlgConfigAiTest, SwitchingStoresTheShownChannelUnlessItsCheckFails) {
     EXPECT_EQ(2, page.m_nCurChannel);
     EXPECT_EQ(kt::kRegNone, dlg.m_config.AI[1].REG);
     EXPECT_EQ(10.0, dlg.m_config.ALARM.AI[1].ZONE[1].LEVEL[0].LIM);
+    kt::test::PressKey(dlg.GetDlgItem(IDOK), Qt::Key_Escape);
+  });
+}
+
+// A factor that the reader takes (-1,000,000 to 1,000,000) but that the "INT"
+// input cannot hold is shown as it is and refused, never saved as the
+// input's default.
+TEST_F(DlgConfigAiTest, AFactorTheInputCannotHoldIsRefusedOnSave) {
+  kt::DeviceConfig written = Defaults();
+  written.AI[0].TYPE = 1;  // "INT"
+  written.AI[0].SCALE.GAIN = 123456.0;
+  const QByteArray document = Document(written);
+  kt::DeviceConfig cfg = Defaults();
+  ASSERT_EQ(0u, kt::JsonReadConfig(&cfg, document.constData(), static_cast<std::size_t>(document.size()), nullptr));
+  ASSERT_EQ(123456.0, cfg.AI[0].SCALE.GAIN);
+  RunEditor(cfg, [&](CDlgConfigMain& dlg) {
+    kt::test::SelectTab(&dlg.m_tab, PageIndex("AI"));
+    CDlgConfigAi& page = AiPage(dlg);
+    EXPECT_EQ(QStringLiteral("123456.000"), page.m_editGain.GetWindowText());
+    EXPECT_TRUE(Yellow(&page.m_editGain));
+    // "Save file" stops at the page's message: no file dialog, nothing written.
+    modal.ExpectMessageBox(QStringLiteral("Setting error: Scaling Int"), MB_ICONERROR);
+    kt::test::Click(dlg, 1012);
+    modal.VerifyDone();
+    EXPECT_EQ(123456.0, dlg.m_config.AI[0].SCALE.GAIN);
+    kt::test::PressKey(dlg.GetDlgItem(IDOK), Qt::Key_Escape);
+  });
+  EXPECT_TRUE(QDir(files.path()).isEmpty());
+}
+
+TEST_F(DlgConfigAiTest, AChannelWhoseFactorDoesNotFitShowsItsOwnFactor) {
+  kt::DeviceConfig cfg = Defaults();  // AI1 and AI2 on source "Ai"
+  cfg.AI[0].TYPE = 1;
+  cfg.AI[0].SCALE.GAIN = 0.5;
+  cfg.AI[1].TYPE = 1;
+  cfg.AI[1].SCALE.GAIN = 123456.0;
+  RunEditor(cfg, [&](CDlgConfigMain& dlg) {
+    kt::test::SelectTab(&dlg.m_tab, PageIndex("AI"));
+    CDlgConfigAi& page = AiPage(dlg);
+    EXPECT_FALSE(Yellow(&page.m_editGain));
+    SelectChannel(page, 1);
+    ASSERT_EQ(1, page.m_nCurChannel);
+    EXPECT_EQ(QStringLiteral("123456.000"), page.m_editGain.GetWindowText());
+    EXPECT_TRUE(Yellow(&page.m_editGain));
+
+    // Kept until the user fixes it.
+    modal.ExpectMessageBox(QStringLiteral("Setting error: Scaling Int"), MB_ICONERROR);
+    SelectChannel(page, 0);
+    EXPECT_EQ(1, page.m_nCurChannel);
+    Retype(&page.m_editGain, QStringLiteral("12.5"));
+    SelectChannel(page, 0);
+    EXPECT_EQ(0, page.m_nCurChannel);
+    EXPECT_EQ(12.5, dlg.m_config.AI[1].SCALE.GAIN);
     kt::test::PressKey(dlg.GetDlgItem(IDOK), Qt::Key_Escape);
   });
 }

@@ -181,13 +181,13 @@ TEST_F(DlgOiTest, LoadingShowsTheBlockNotWhatWasShownBefore) {
   auto& add = Make<CDlgOiAdd>();
   kt::OiParamConfig block = Filled();
   block.K[1].TYPE = 0;
-  block.K[1].CONST = 1e12;  // no room for its digits
+  block.K[1].CONST = 1e12;  // no room for its digits: shown, invalid
   block.X[2].TYPE = 2;      // DI
   block.X[2].NO = 3;        // no DI4: DI1, stored back as 0
   add.LoadParam(nullptr);
   add.LoadParam(&block);
   CDlgOiOperands::Row* k1 = add.FindRow('K', 1);
-  EXPECT_EQ(QString(), k1->constant.GetWindowText());
+  EXPECT_EQ(QStringLiteral("1000000000000.000"), k1->constant.GetWindowText());
   EXPECT_FALSE(add.AllNumbersValid());
   CDlgOiOperands::Row* x2 = add.FindRow('X', 2);
   EXPECT_EQ(2, x2->channel.GetCount());

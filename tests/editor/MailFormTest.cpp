@@ -4,6 +4,8 @@
 #include "DlgConfigSelect.h"
 #include "EditorTestFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 
 #include <cstdlib>
@@ -174,4 +176,48 @@ TEST_F(MailFormTest, EnterInTheBodyMakesANewLineThatCountsAsTwo) {
     kt::test::Click(dlg, IDOK);
   });
   EXPECT_EQ(std::string(form.BODY), std::string(126, 'x') + "\r\n");
+}
+
+TEST_F(MailFormTest, ALineBreakThatTheBodysLimitWouldSplitGoesWhole) {
+  // The cut must not leave a lone "\r": the body's window shows it as a whole
+  // line break again, over the limit.
+  const QString x124(124, QLatin1Char('x'));
+  const QString x127(127, QLatin1Char('x'));
+  const struct {
+    const char* how;
+    std::string body;  // in the record
+    QString typed;     // then typed at the end, Enter for "\r"
+    QString pasted;    // then pasted at the end
+    QString kept;
+    bool atStart = false;  // typed at the start instead
+  } cases[] = {
+      {"typed", "", x127 + "\r", "", x127},
+      {"loaded", x127.toStdString() + "\r\ny", "", "", x127},
+      {"pasted", "abc", "", x124 + "\r\nyz", "abc" + x124},
+      // Refused: taken, it would push the end of the text out.
+      {"typed before the text", x127.toStdString(), "\r", "", x127, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    MailFormConfig form = Sample();
+    kt::CopyText(form.BODY, c.body.c_str());
+    Run(form, [&](CDlgConfigMailForm& dlg) {
+      kt::test::PressKey(&dlg.m_editBody, c.atStart ? Qt::Key_Home : Qt::Key_End, Qt::ControlModifier);
+      for (QChar ch : c.typed) {
+        if (ch == QLatin1Char('\r')) {
+          kt::test::PressKey(&dlg.m_editBody, Qt::Key_Return);
+        } else {
+          kt::test::TypeText(&dlg.m_editBody, QString(ch));
+        }
+      }
+      if (!c.pasted.isEmpty()) {
+        QApplication::clipboard()->setText(c.pasted);
+        kt::test::PressKey(&dlg.m_editBody, Qt::Key_V, Qt::ControlModifier);
+      }
+      EXPECT_FALSE(dlg.IsEnded());
+      EXPECT_EQ(dlg.m_editBody.GetWindowText(), c.kept);
+      kt::test::Click(dlg, IDOK);
+    });
+    EXPECT_EQ(std::string(form.BODY), c.kept.toStdString());
+  }
 }

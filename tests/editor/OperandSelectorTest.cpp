@@ -4,6 +4,7 @@
 #include "ModalScript.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -124,17 +125,24 @@ TEST_F(OperandSelectorTest, TheChannelOnlySelectorNeverGivesAConstant) {
   EXPECT_EQ(2, anasum.m_comboInputNo.GetCount());
 }
 
-// A stored value is shown as it is or, when the input cannot hold its text,
-// as an empty invalid input: never as what the input showed before.
+// A stored value is shown as it is, invalid when the input cannot hold it;
+// one without a text (not a number, or none for an unsigned input) leaves
+// the input empty and invalid: never what the input showed before.
 TEST_F(OperandSelectorTest, StoredValuesThatDoNotFitLeaveTheInputInvalid) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
+  char huge[400];
+  std::snprintf(huge, sizeof huge, "%.3f", -1e300);
   struct FloatCase {
     double value;
     const char* text;
     bool valid;
   } const floats[] = {
-      {12.5, "12.500", true},        {-1000000.0, "-1000000.000", true}, {2000000.0, "2000000.000", false},
-      {1e12, "", false},             {-1e300, "", false},                {nan, "", false},
+      {12.5, "12.500", true},
+      {-1000000.0, "-1000000.000", true},
+      {2000000.0, "2000000.000", false},
+      {1e12, "1000000000000.000", false},
+      {-1e300, huge, false},
+      {nan, "", false},
       {std::numeric_limits<double>::infinity(), "", false},
   };
   for (const FloatCase& c : floats) {
@@ -151,8 +159,8 @@ TEST_F(OperandSelectorTest, StoredValuesThatDoNotFitLeaveTheInputInvalid) {
     double value;
     const char* text;
     bool valid;
-  } const uints[] = {{2.7, "2", true},     {-0.5, "0", true},  {100.0, "100", true}, {101.0, "101", false},
-                     {-5.0, "", false},    {1e10, "", false},  {nan, "", false}};
+  } const uints[] = {{2.7, "2", true},   {-0.5, "0", true}, {100.0, "100", true}, {101.0, "101", false},
+                     {1000.0, "1000", false}, {-5.0, "", false}, {1e10, "", false},   {nan, "", false}};
   for (const UintCase& c : uints) {
     SCOPED_TRACE(c.value);
     ShowStoredValue(delay.m_editTime, 50.0);

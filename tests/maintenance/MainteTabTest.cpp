@@ -1,6 +1,10 @@
 // The maintenance tab's buttons and dialogs against the fake device.
 #include "MainteTestFixture.h"
 
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
 #include <cmath>
 #include <cstring>
 
@@ -139,6 +143,66 @@ TEST_F(MainteTest, InformationShowsVersionMacAndAddresses) {
   Click(page, kInformation);
   EXPECT_EQ(Targets{"GET /info.json"}, Sent());
   EXPECT_EQ(1, logins);
+}
+
+namespace {
+
+struct PaintCounter : QObject {
+  bool eventFilter(QObject*, QEvent* ev) override {
+    if (ev->type() == QEvent::Paint) ++count;
+    return false;
+  }
+  int count = 0;
+};
+
+// A window of the program's that notes when its posted message arrives.
+struct PostedTo : CWnd {
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_USER + 1 && onPosted) onPosted();
+    return CWnd::WindowProc(message, wParam, lParam);
+  }
+  std::function<void()> onPosted;
+};
+
+}  // namespace
+
+// A slow device: while the request waits, the windows repaint and the test's
+// own timers run, but a click made meanwhile and the program's own posted
+// message wait until the request has returned, in the order they came.
+TEST_F(MainteTest, WhileARequestWaitsTheWindowsPaintAndInputWaitsForTheAnswer) {
+  device.SetResponse("/info.json", FakeResponse::Ok(Document("info.json")).WithDelay(std::chrono::milliseconds(2000)));
+  bool returned = false;
+  modal.ExpectDialog<CDlgMac>([&](CDlgMac& dlg) {
+    returned = true;
+    Click(dlg, IDOK);
+  });
+  PaintCounter paints;
+  page.GetSafeHwnd()->installEventFilter(&paints);
+  QPushButton other(QStringLiteral("Other"));
+  other.show();
+  PostedTo posted;
+  std::vector<std::string> handled;
+  QObject::connect(&other, &QPushButton::clicked, [&] { handled.push_back(returned ? "click" : "click too early"); });
+  posted.onPosted = [&] { handled.push_back(returned ? "posted" : "posted too early"); };
+
+  bool timerDuringRequest = false, paintedDuringRequest = false;
+  int paintsBefore = 0;
+  QTimer::singleShot(300, [&] {
+    timerDuringRequest = !returned && device.RequestCount() == 1;
+    paintsBefore = paints.count;
+    page.GetSafeHwnd()->update();
+    posted.PostMessage(WM_USER + 1);
+    QTest::mouseClick(&other, Qt::LeftButton);
+  });
+  QTimer::singleShot(1000, [&] { paintedDuringRequest = !returned && paints.count > paintsBefore; });
+  Click(page, kInformation);
+
+  EXPECT_TRUE(timerDuringRequest);
+  EXPECT_TRUE(paintedDuringRequest);
+  EXPECT_TRUE(handled.empty());
+  kt::test::PumpEvents();
+  EXPECT_EQ((std::vector<std::string>{"posted", "click"}), handled);
+  page.GetSafeHwnd()->removeEventFilter(&paints);
 }
 
 TEST_F(MainteTest, InformationWithAVersionOutOfRangeIsAConversionFailure) {

@@ -226,7 +226,14 @@ void DoubleClick(CWnd* wnd, CPoint point) {
   QWidget* w = Widget(wnd);
   if (!w) return;
   auto [target, p] = Target(w, QPoint(point.x, point.y));
+  // What a mouse delivers: the first click whole, then the second press
+  // followed by the double click and the last release. QTest::mouseDClick
+  // alone skips the presses that a widget may act on first.
+  QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, p);
+  QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, p);
+  QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, p);
   QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, p);
+  QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, p);
 }
 
 void RightClick(CWnd* wnd, CPoint point) {

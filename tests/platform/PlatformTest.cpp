@@ -553,6 +553,7 @@ TEST_F(PlatformTest, ListControlsKeepTheirItemsAndRightClicksSelectNothing) {
     EXPECT_EQ(view.GetNextItem(-1, LVNI_SELECTED), 0);
     kt::test::DoubleClick(&view, CPoint(client.Width() / 2, client.Height() - 2));  // below the rows
     EXPECT_EQ(dlg.events, (Events{"dblclk -1"}));
+    EXPECT_EQ(view.GetNextItem(-1, LVNI_SELECTED), 0);  // kept through both clicks
     EXPECT_FALSE(view.GetCheck(0));
     dlg.EndDialog(IDOK);
   });

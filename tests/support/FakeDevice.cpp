@@ -65,6 +65,21 @@ FakeDevice::FakeDevice() : m_server(std::make_unique<httplib::Server>()) {
         res.status = answer.status;
         for (const auto& [name, value] : answer.headers) res.set_header(name, value);
         if (!answer.contentEncoding.empty()) res.set_header("Content-Encoding", answer.contentEncoding);
+        if (answer.trickle.count() > 0) {
+            // Headers first, then the body a byte at a time, for as long as
+            // the client listens and the device runs.
+            res.set_content_provider(
+                answer.body.size(), answer.contentType,
+                [this, body = answer.body, every = answer.trickle](std::size_t offset, std::size_t,
+                                                                   httplib::DataSink& sink) {
+                    {
+                        std::unique_lock lock(m_mutex);
+                        if (m_wake.wait_for(lock, every, [this] { return m_stopping; })) return false;
+                    }
+                    return sink.write(body.data() + offset, 1);
+                });
+            return;
+        }
         res.set_content(answer.body, answer.contentType);
     };
     m_server->Get(".*", handle);

@@ -57,6 +57,7 @@ struct FakeResponse {
     std::vector<std::pair<std::string, std::string>> headers;    // more, e.g. {"Location", "..."}
     std::chrono::milliseconds delay{0};                          // wait before answering
     bool silent = false;  // never answer: hold the request until the device stops
+    std::chrono::milliseconds trickle{0};  // after the headers, one byte of the body per this interval
 
     // Chained construction: FakeResponse::Ok("{}").WithEncoding("gzip").
     static FakeResponse Ok(std::string body) { return FakeResponse().WithBody(std::move(body)); }
@@ -72,6 +73,7 @@ struct FakeResponse {
     }
     FakeResponse WithDelay(std::chrono::milliseconds wait) const { auto r = *this; r.delay = wait; return r; }
     FakeResponse Silent() const { auto r = *this; r.silent = true; return r; }
+    FakeResponse WithTrickle(std::chrono::milliseconds everyByte) const { auto r = *this; r.trickle = everyByte; return r; }
 };
 
 class FakeDevice {

@@ -1,0 +1,181 @@
+#include "WaitLoop.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+#include <deque>
+#include <exception>
+#include <memory>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace kt {
+
+namespace {
+
+int g_waitDepth = 0;
+
+struct HeldCall {
+  QPointer<QObject> context;
+  std::function<void()> fn;
+};
+
+std::deque<HeldCall>& HeldCalls() {
+  static std::deque<HeldCall> calls;
+  return calls;
+}
+
+// What the user does to a window, and the window manager's request to close
+// one: all of it waits until the work is done.
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+    case QEvent::HoverMove:
+    case QEvent::Close:
+      return true;
+    default:
+      return false;
+  }
+}
+
+QWindow* WindowOf(QObject* receiver) {
+  if (auto* window = qobject_cast<QWindow*>(receiver)) return window;
+  if (auto* widget = qobject_cast<QWidget*>(receiver)) return widget->window()->windowHandle();
+  return nullptr;
+}
+
+// Input held back during a wait goes where it would have gone, unless a
+// modal window opened since (the request's message box, say): a window
+// behind it would not have taken the input either.
+void Deliver(QObject* receiver, QEvent* event) {
+  if (QWindow* modal = QGuiApplication::modalWindow()) {
+    QWindow* target = WindowOf(receiver);
+    if (!target || (target != modal && !modal->isAncestorOf(target))) return;
+  }
+  QCoreApplication::sendEvent(receiver, event);
+}
+
+// Installed on the application for the length of a wait: takes the user's
+// input events that reach any window or widget and keeps copies of them.
+// (Input from the window system stays in its queue anyway, since the wait's
+// loop excludes it; this also catches input that is sent directly.)
+class InputHold : public QObject {
+ public:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (!IsUserInput(event->type()) || !(receiver->isWidgetType() || receiver->isWindowType())) return false;
+    // Of a run of moves only the last matters.
+    if (event->type() == QEvent::MouseMove && !m_held.empty() && m_held.back().receiver == receiver &&
+        m_held.back().event->type() == QEvent::MouseMove) {
+      m_held.back().event.reset(event->clone());
+      return true;
+    }
+    m_held.push_back({QPointer<QObject>(receiver), std::shared_ptr<QEvent>(event->clone())});
+    return true;
+  }
+
+  // Hands the held input back, after everything already posted.
+  void Release() {
+    for (Held& h : m_held) {
+      if (!h.receiver) continue;
+      QObject* receiver = h.receiver;
+      PostCall(receiver, [receiver, event = h.event] { Deliver(receiver, event.get()); });
+    }
+    m_held.clear();
+  }
+
+ private:
+  struct Held {
+    QPointer<QObject> receiver;
+    std::shared_ptr<QEvent> event;
+  };
+  std::vector<Held> m_held;
+};
+
+void ReleaseHeldCalls() {
+  std::deque<HeldCall> calls;
+  calls.swap(HeldCalls());
+  for (HeldCall& call : calls) {
+    if (call.context) PostCall(call.context, std::move(call.fn));
+  }
+}
+
+}  // namespace
+
+bool IsWaitingForWork() { return g_waitDepth > 0; }
+
+void PostCall(QObject* context, std::function<void()> fn) {
+  QPointer<QObject> guard(context);
+  QMetaObject::invokeMethod(
+      context,
+      [guard, fn = std::move(fn)]() mutable {
+        if (g_waitDepth > 0) {
+          HeldCalls().push_back({guard, std::move(fn)});
+          return;
+        }
+        fn();
+      },
+      Qt::QueuedConnection);
+}
+
+void RunWhileWindowsWait(const std::function<void()>& work) {
+  std::exception_ptr failure;
+  const auto run = [&work, &failure] {
+    try {
+      work();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  };
+
+  auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+  if (!app) {
+    std::thread(run).join();
+  } else {
+    QEventLoop loop;
+    InputHold hold;
+    app->installEventFilter(&hold);
+    ++g_waitDepth;
+    std::thread worker([&run, &loop] {
+      run();
+      // Reaches the loop even when it has not started yet: the call waits in
+      // the queue of the loop's thread.
+      QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    --g_waitDepth;
+    app->removeEventFilter(&hold);
+    if (g_waitDepth == 0) ReleaseHeldCalls();
+    hold.Release();
+  }
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace kt

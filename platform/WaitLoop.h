@@ -1,0 +1,34 @@
+// Blocking work that does not freeze the windows, and the program's posted
+// calls, which such a wait holds back.
+//
+// A device request can take half a minute when the device does not answer.
+// Run on the user-interface thread, it would leave every window unpainted
+// and deaf to the window manager, which then offers to kill the program and
+// its unsaved edits with it. So the work runs on a worker thread while the
+// caller waits in a local event loop that only repaints and answers the
+// window manager: clicks, keys and close requests made meanwhile are handled
+// after the work has returned (as a window blocked in a call would handle
+// them), and none of the program's own posted calls runs in between. For
+// the caller, nothing changes: the call still returns when the work is done.
+#pragma once
+
+#include <functional>
+
+class QObject;
+
+namespace kt {
+
+// Runs `work` on a worker thread of its own and returns once it has ended.
+// The work must touch no window, widget or data of the user-interface
+// thread; hand it copies. Without a GUI application it simply runs there.
+void RunWhileWindowsWait(const std::function<void()>& work);
+
+// True while RunWhileWindowsWait is waiting.
+bool IsWaitingForWork();
+
+// Calls `fn` later on the user-interface thread, unless `context` is gone by
+// then. Calls that come due while RunWhileWindowsWait waits are held and
+// made after it returns, in the order they were posted.
+void PostCall(QObject* context, std::function<void()> fn);
+
+}  // namespace kt
