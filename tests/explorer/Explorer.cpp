@@ -369,7 +369,7 @@ bool Explorer::Run() {
 
   // Short client time-outs: nothing in the run may take long.
   const kt::HttpTimeouts savedTimeouts = kt::HttpClientTimeouts();
-  kt::HttpClientTimeouts() = {std::chrono::milliseconds(1500), std::chrono::seconds(2)};
+  kt::HttpClientTimeouts() = {std::chrono::milliseconds(1500), std::chrono::seconds(2), std::chrono::milliseconds(4000)};
   kt::ScopedDeviceHooks keepHooks(kt::DeviceLinkHooks());
   kt::ModalHandler* previous = kt::SetModalHandler(this);
   // A popup list ignores clicks for a double click's time after it opens; a
@@ -827,7 +827,7 @@ void Explorer::WrapRequestHooks() {
     const auto took = Clock::now() - m_requestStart;
     if (!m_frames.empty()) m_frames.back().excluded += took;
     const kt::HttpTimeouts& t = kt::HttpClientTimeouts();
-    const auto bound = t.connect + t.stall + std::chrono::milliseconds(m_settings.limitMs);
+    const auto bound = t.total + std::chrono::milliseconds(m_settings.limitMs);
     if (took > bound) {
       Fail(QStringLiteral("a request took %1 ms, beyond the client's own time-outs")
                .arg(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
