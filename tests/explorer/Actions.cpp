@@ -17,11 +17,13 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpontaneKeyEvent>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <array>
 
@@ -167,6 +169,7 @@ bool IsList(QWidget* w) { return As<QListWidget>(w) || As<QTableWidget>(w); }
 bool IsCombo(QWidget* w) { return As<QComboBox>(w) != nullptr; }
 bool IsTabBar(QWidget* w) { return As<QTabBar>(w) && As<QTabBar>(w)->count() > 0; }
 bool IsDialog(QWidget* w) { return w->isWindow(); }
+bool IsWheelTarget(QWidget* w) { return IsCombo(w) || IsList(w) || As<QPlainTextEdit>(w); }
 bool IsMouseTarget(QWidget* w) { return IsDialog(w) || IsList(w) || IsTextLike(w) || IsTemplateButton(w); }
 
 QWidget* ViewportOf(QWidget* w) {
@@ -350,6 +353,19 @@ void ActKey(ActionContext& x, QWidget*) {
   QTest::keyClick(to, k.key, k.mods);
 }
 
+// The wheel turns over whatever is under the pointer: a combo box changes
+// its selection, a list scrolls.
+void ActWheel(ActionContext& x, QWidget* w) {
+  const QPoint p = RandomPoint(x.Rng(), w);
+  const int notches = x.Rng().Chance(50) ? 1 + x.Rng().Pick(3) : -1 - x.Rng().Pick(3);
+  x.Note(QStringLiteral("%1 notches at %2,%3").arg(notches).arg(p.x()).arg(p.y()));
+  auto [hit, at] = HitAt(w, p);
+  QWheelEvent ev(at, hit->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                 Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&ev);
+  QApplication::sendEvent(hit, &ev);
+}
+
 void ActCloseBox(ActionContext& x, QWidget* w) {
   (void)x;
   w->close();
@@ -369,6 +385,7 @@ const Action kActions[] = {
     {"input-method", 2, IsEditable, ActInputMethod},
     {"erase", 3, IsEditable, ActErase},
     {"tab", 8, IsTabBar, ActTab},
+    {"wheel", 3, IsWheelTarget, ActWheel},
     {"key", 10, IsDialog, ActKey},
     {"close-box", 1, IsDialog, ActCloseBox},
 };
@@ -417,6 +434,9 @@ void KeyTo(ActionContext& x, Qt::Key key, Qt::KeyboardModifiers modifiers) { QTe
 void Retype(ActionContext& x, QWidget* edit, const QString& text) {
   ClickAt(edit, QPoint(edit->width() / 2, edit->height() / 2));
   QTest::keyClick(Focused(x), Qt::Key_A, Qt::ControlModifier);
+  // A full input takes no typed character even over a selection: the
+  // selection goes first, as a user learns to do.
+  QTest::keyClick(Focused(x), Qt::Key_Delete);
   TypeKeys(x, text);
 }
 

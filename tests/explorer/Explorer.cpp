@@ -272,6 +272,7 @@ class Explorer : public kt::ModalHandler, public ActionContext {
 
   // Counts for the summary.
   std::map<int, int> m_dialogs;
+  long long m_longest = 0;  // ms, the longest action
   long long m_boxes = 0, m_savesChecked = 0, m_uploadsChecked = 0, m_requests = 0, m_starts = 0;
   QString m_lastBox;
 };
@@ -444,9 +445,9 @@ bool Explorer::Run() {
   }
   std::fprintf(stderr,
       "explorer: seed %llu, %lld actions in %.1f s; main window started %lld times, %zu kinds of dialog opened, "
-      "%lld message boxes, %lld requests, %lld saved files and %lld uploads checked\n",
+      "%lld message boxes, %lld requests, %lld saved files and %lld uploads checked; longest action %lld ms\n",
       static_cast<unsigned long long>(m_settings.seed), m_count, Elapsed(), m_starts, m_dialogs.size(), m_boxes,
-      m_requests, m_savesChecked, m_uploadsChecked);
+      m_requests, m_savesChecked, m_uploadsChecked, m_longest);
   QString opened = QStringLiteral("explorer: dialogs opened (template: times):");
   for (const auto& [id, n] : m_dialogs) opened += QStringLiteral(" %1:%2").arg(id).arg(n);
   std::fprintf(stderr, "%s\n", qPrintable(opened));
@@ -524,6 +525,7 @@ void Explorer::End() {
   CheckPages();
   CheckUploads();
   const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - frame.start - frame.excluded);
+  m_longest = std::max(m_longest, static_cast<long long>(took.count()));
   if (took.count() > m_settings.limitMs) {
     Fail(QStringLiteral("action %1 took %2 ms (limit %3 ms)").arg(m_count).arg(took.count()).arg(m_settings.limitMs));
   }

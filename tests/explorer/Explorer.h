@@ -64,7 +64,8 @@ bool Reachable(QWidget* w);
 void ClickAt(QWidget* w, QPoint pos, Qt::MouseButton button = Qt::LeftButton);
 void ClickButton(ActionContext& x, QWidget* button);
 void KeyTo(ActionContext& x, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-// Clicks into the edit, selects everything and types the text key by key.
+// Clicks into the edit, selects and deletes everything and types the text
+// key by key.
 void Retype(ActionContext& x, QWidget* edit, const QString& text);
 // A popup list left open: a key or a click on one of its items.
 void PopupStep(ActionContext& x, QWidget* popup);
