@@ -231,9 +231,10 @@ void ActComboMouse(ActionContext& x, QWidget* w) {
   QWidget* popup = QApplication::activePopupWidget();
   if (!popup || cb->count() == 0) return;
   // The list takes no click until a double click's time has passed since it
-  // opened (the driver shortens that time). Well past it, and its timer run
-  // for sure, so that a run does not depend on the machine's speed.
-  QTest::qWait(QApplication::doubleClickInterval() + 20);
+  // opened (the driver shortens that time). Past it, and its timer run for
+  // sure (the last pass comes after the time is up), so that a run does not
+  // depend on the machine's speed.
+  QTest::qWait(QApplication::doubleClickInterval() + 5);
   QCoreApplication::processEvents();
   QAbstractItemView* view = cb->view();
   const int row = x.Rng().Pick(cb->count());
@@ -303,6 +304,25 @@ void ActPaste(ActionContext& x, QWidget* w) {
     // Through the edit's own context menu, answered like every menu.
     ClickAt(w, QPoint(w->width() / 2, w->height() / 2), Qt::RightButton);
   }
+}
+
+// Limits are where inputs go wrong: fill the input to its limit with one
+// kind of character, step back a little from the end and type there.
+void ActAtLimit(ActionContext& x, QWidget* w) {
+  static constexpr std::array<const char*, 5> kFill = {"x", "0", "設", "😀", "\r\n"};
+  const QString fill = QString::fromUtf8(x.Rng().Of<const char*>(kFill)).repeated(3000);
+  const int back = x.Rng().Pick(4);
+  QString typed;
+  for (int n = 1 + x.Rng().Pick(2); n > 0; --n) typed += Piece(x.Rng(), false);
+  x.Note(QStringLiteral("fill %1, back %2, type %3").arg(Shown(fill.left(2)), QString::number(back), Shown(typed)));
+  QGuiApplication::clipboard()->setText(fill);
+  FocusEdit(x, w);
+  QTest::keyClick(Focused(x), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(Focused(x), Qt::Key_Delete);
+  QTest::keyClick(Focused(x), Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(Focused(x), Qt::Key_End, Qt::ControlModifier);
+  for (int i = 0; i < back; ++i) QTest::keyClick(Focused(x), Qt::Key_Backspace);
+  TypeKeys(x, typed);
 }
 
 void ActInputMethod(ActionContext& x, QWidget* w) {
@@ -382,6 +402,7 @@ const Action kActions[] = {
     {"type", 18, IsEditable, ActType},
     {"retype", 8, IsEditable, ActRetype},
     {"paste", 8, IsEditable, ActPaste},
+    {"at-limit", 4, IsEditable, ActAtLimit},
     {"input-method", 2, IsEditable, ActInputMethod},
     {"erase", 3, IsEditable, ActErase},
     {"tab", 8, IsTabBar, ActTab},

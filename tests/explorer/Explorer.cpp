@@ -376,7 +376,7 @@ bool Explorer::Run() {
   // A popup list ignores clicks for a double click's time after it opens; a
   // user is slower than that, the explorer waits it out, so keep it short.
   const int doubleClick = QApplication::doubleClickInterval();
-  QApplication::setDoubleClickInterval(30);
+  QApplication::setDoubleClickInterval(10);
   InputCounter counter(&m_inputs);
   qApp->installEventFilter(&counter);
   static QtMessageHandler qtDefault = nullptr;
@@ -401,7 +401,16 @@ bool Explorer::Run() {
 #ifdef KT_EXPLORE_ASAN
   __sanitizer_set_death_callback(ReportSanitizerDeath);
 #else
-  for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL}) std::signal(sig, ReportCrash);
+  // On a stack of its own: a stack overflow is one of the crashes to report.
+  static std::vector<char> altStack(1 << 18);
+  stack_t ss{};
+  ss.ss_sp = altStack.data();
+  ss.ss_size = altStack.size();
+  sigaltstack(&ss, nullptr);
+  struct sigaction sa {};
+  sa.sa_handler = ReportCrash;
+  sa.sa_flags = SA_ONSTACK;
+  for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL}) sigaction(sig, &sa, nullptr);
 #endif
   std::fprintf(stderr, "explorer: seed %llu (replay with KT_EXPLORE_SEED=%llu)\n", static_cast<unsigned long long>(m_settings.seed),
               static_cast<unsigned long long>(m_settings.seed));
@@ -482,7 +491,7 @@ int Explorer::Budget(CDialog& dialog) const {
   if (m_scopes.empty()) return INT_MAX;
   if (dynamic_cast<CDlgConfigMain*>(&dialog)) return 30 + r.Pick(500);
   if (dynamic_cast<CDlgLogin*>(&dialog)) return 1 + r.Pick(6);
-  return r.Pick(m_scopes.size() >= 2 ? 15 : 40);
+  return r.Pick(40);
 }
 
 void Explorer::OnDialog(CDialog& dialog) {
