@@ -212,8 +212,10 @@ class Explorer : public kt::ModalHandler, public ActionContext {
     long long* m_count;
   };
 
+  void InstallCrashReports();
+  void StartWatchdog();
   bool MayAct();
-  int Budget(CDialog& dialog) const;
+  int Budget(CDialog& dialog);
   void Step(Scope& scope);
   void RandomAction(Scope& scope);
   void CloseStep(Scope& scope, int attempt);
@@ -396,45 +398,14 @@ bool Explorer::Run() {
   const int devNull = ::open("/dev/null", O_WRONLY);
   if (devNull >= 0) ::dup2(devNull, 1);
 
-  g_running = this;
-  std::signal(SIGABRT, ReportCrash);
-#ifdef KT_EXPLORE_ASAN
-  __sanitizer_set_death_callback(ReportSanitizerDeath);
-#else
-  // On a stack of its own: a stack overflow is one of the crashes to report.
-  static std::vector<char> altStack(1 << 18);
-  stack_t ss{};
-  ss.ss_sp = altStack.data();
-  ss.ss_size = altStack.size();
-  sigaltstack(&ss, nullptr);
-  struct sigaction sa {};
-  sa.sa_handler = ReportCrash;
-  sa.sa_flags = SA_ONSTACK;
-  for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL}) sigaction(sig, &sa, nullptr);
-#endif
-  std::fprintf(stderr, "explorer: seed %llu (replay with KT_EXPLORE_SEED=%llu)\n", static_cast<unsigned long long>(m_settings.seed),
-              static_cast<unsigned long long>(m_settings.seed));
-
+  std::fprintf(stderr, "explorer: seed %llu (replay with KT_EXPLORE_SEED=%llu)\n",
+               static_cast<unsigned long long>(m_settings.seed), static_cast<unsigned long long>(m_settings.seed));
+  InstallCrashReports();
   m_start = Clock::now();
   Beat();
-  std::signal(SIGUSR2, PrintStackAndExit);
-  m_watchdog = std::thread([this, mainThread = pthread_self()] {
-    const auto hang = std::chrono::milliseconds(std::max<long long>(60000, 6 * m_settings.limitMs));
-    std::unique_lock lock(m_watchMutex);
-    while (!m_watchStop) {
-      m_watchWake.wait_for(lock, 1s);
-      if (m_watchStop) break;
-      const auto idle = Clock::now().time_since_epoch() - Clock::duration(m_beat.load());
-      if (idle > hang) {
-        Report(QStringLiteral("no progress for %1 s: a hang; where it hangs follows")
-                   .arg(std::chrono::duration_cast<std::chrono::seconds>(idle).count()));
-        pthread_kill(mainThread, SIGUSR2);
-        std::this_thread::sleep_for(10s);
-        std::_Exit(3);
-      }
-    }
-  });
+  StartWatchdog();
 
+  // The program, started again whenever the user quits it.
   while (!m_done && !m_failed) {
     ++m_starts;
     CCFGApp app;
@@ -472,6 +443,47 @@ bool Explorer::Run() {
   return !m_failed;
 }
 
+void Explorer::InstallCrashReports() {
+  g_running = this;
+  std::signal(SIGABRT, ReportCrash);
+  std::signal(SIGUSR2, PrintStackAndExit);
+#ifdef KT_EXPLORE_ASAN
+  __sanitizer_set_death_callback(ReportSanitizerDeath);
+#else
+  // On a stack of its own: a stack overflow is one of the crashes to report.
+  static std::vector<char> altStack(1 << 18);
+  stack_t ss{};
+  ss.ss_sp = altStack.data();
+  ss.ss_size = altStack.size();
+  sigaltstack(&ss, nullptr);
+  struct sigaction sa {};
+  sa.sa_handler = ReportCrash;
+  sa.sa_flags = SA_ONSTACK;
+  for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL}) sigaction(sig, &sa, nullptr);
+#endif
+}
+
+// A run that stops moving (no action, modal or request for a minute) is
+// reported with the place where it hangs, and ended, so that CI never waits.
+void Explorer::StartWatchdog() {
+  m_watchdog = std::thread([this, mainThread = pthread_self()] {
+    const auto hang = std::chrono::milliseconds(std::max<long long>(60000, 6 * m_settings.limitMs));
+    std::unique_lock lock(m_watchMutex);
+    while (!m_watchStop) {
+      m_watchWake.wait_for(lock, 1s);
+      if (m_watchStop) break;
+      const auto idle = Clock::now().time_since_epoch() - Clock::duration(m_beat.load());
+      if (idle > hang) {
+        Report(QStringLiteral("no progress for %1 s: a hang; where it hangs follows")
+                   .arg(std::chrono::duration_cast<std::chrono::seconds>(idle).count()));
+        pthread_kill(mainThread, SIGUSR2);
+        std::this_thread::sleep_for(10s);
+        std::_Exit(3);
+      }
+    }
+  });
+}
+
 bool Explorer::MayAct() {
   if (!m_done) {
     const bool outOfActions = m_settings.actions >= 0 && m_count >= m_settings.actions;
@@ -484,14 +496,13 @@ bool Explorer::MayAct() {
   return !m_done;
 }
 
-int Explorer::Budget(CDialog& dialog) const {
-  // Depth 0 is the main window: it runs until the run ends (or the user
-  // quits it, and the program starts again).
-  auto& r = const_cast<Random&>(m_rng);
+int Explorer::Budget(CDialog& dialog) {
+  // The main window runs until the run ends (or the user quits it, and the
+  // program starts again).
   if (m_scopes.empty()) return INT_MAX;
-  if (dynamic_cast<CDlgConfigMain*>(&dialog)) return 30 + r.Pick(500);
-  if (dynamic_cast<CDlgLogin*>(&dialog)) return 1 + r.Pick(6);
-  return r.Pick(40);
+  if (dynamic_cast<CDlgConfigMain*>(&dialog)) return 30 + m_rng.Pick(500);
+  if (dynamic_cast<CDlgLogin*>(&dialog)) return 1 + m_rng.Pick(6);
+  return m_rng.Pick(40);
 }
 
 void Explorer::OnDialog(CDialog& dialog) {
