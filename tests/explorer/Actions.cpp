@@ -4,6 +4,8 @@
 // and the clipboard.
 #include "Explorer.h"
 
+#include "InputNumber.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -26,6 +28,8 @@
 #include <QWheelEvent>
 
 #include <array>
+#include <cmath>
+#include <vector>
 
 namespace kt::explore {
 
@@ -169,6 +173,7 @@ bool IsList(QWidget* w) { return As<QListWidget>(w) || As<QTableWidget>(w); }
 bool IsCombo(QWidget* w) { return As<QComboBox>(w) != nullptr; }
 bool IsTabBar(QWidget* w) { return As<QTabBar>(w) && As<QTabBar>(w)->count() > 0; }
 bool IsDialog(QWidget* w) { return w->isWindow(); }
+bool IsNumber(QWidget* w);
 bool IsWheelTarget(QWidget* w) { return IsCombo(w) || IsList(w) || As<QPlainTextEdit>(w); }
 bool IsMouseTarget(QWidget* w) { return IsDialog(w) || IsList(w) || IsTextLike(w) || IsTemplateButton(w); }
 
@@ -325,6 +330,38 @@ void ActAtLimit(ActionContext& x, QWidget* w) {
   TypeKeys(x, typed);
 }
 
+// A number at the edge of the input's own range, or just past it: where a
+// page and the document's reader can disagree.
+CInputNumber* NumberInput(QWidget* w) { return dynamic_cast<CInputNumber*>(CWnd::FromHandlePermanent(w)); }
+
+bool IsNumber(QWidget* w) { return IsEditable(w) && NumberInput(w); }
+
+void ActEdgeNumber(ActionContext& x, QWidget* w) {
+  CInputNumber* input = NumberInput(w);
+  std::vector<QString> values;
+  const auto integers = [&values](long long min, long long max, long long def, const auto& format) {
+    for (long long v : {min, max, min - 1, max + 1, def, min + 1, max - 1}) values.push_back(format(v));
+  };
+  const auto decimal = [](long long v) { return QString::number(v); };
+  if (auto* n = dynamic_cast<CInputNumberInt*>(input)) {
+    integers(n->m_nMin, n->m_nMax, n->m_nDefault, decimal);
+  } else if (auto* u = dynamic_cast<CInputNumberUint*>(input)) {
+    integers(u->m_nMin, u->m_nMax, u->m_nDefault, decimal);
+  } else if (auto* m = dynamic_cast<CInputNumberMulti*>(input)) {
+    integers(m->m_nMin, m->m_nMax, m->m_nDefault,
+             [radix = m->m_nRadix](long long v) { return QString::number(v, radix).toUpper(); });
+  } else if (auto* f = dynamic_cast<CInputNumberFloat*>(input)) {
+    const double step = std::pow(10.0, -f->m_nDecimals);
+    for (double v : {f->m_dMin, f->m_dMax, f->m_dMin - step, f->m_dMax + step, f->m_dDefault}) {
+      values.push_back(f->FormatValue(v));
+    }
+  }
+  if (values.empty()) return;
+  const QString text = values[static_cast<std::size_t>(x.Rng().Pick(static_cast<int>(values.size())))];
+  x.Note(Shown(text));
+  Retype(x, w, text);
+}
+
 void ActInputMethod(ActionContext& x, QWidget* w) {
   QString text;
   for (int n = 1 + x.Rng().Pick(3); n > 0; --n) text += QString::fromUtf8(x.Rng().Of<const char*>(kJapanese));
@@ -403,6 +440,7 @@ const Action kActions[] = {
     {"retype", 8, IsEditable, ActRetype},
     {"paste", 8, IsEditable, ActPaste},
     {"at-limit", 4, IsEditable, ActAtLimit},
+    {"edge-number", 6, IsNumber, ActEdgeNumber},
     {"input-method", 2, IsEditable, ActInputMethod},
     {"erase", 3, IsEditable, ActErase},
     {"tab", 8, IsTabBar, ActTab},
