@@ -4,6 +4,7 @@
 // and the clipboard.
 #include "Explorer.h"
 
+#include "InputIPAddress.h"
 #include "InputNumber.h"
 
 #include <QAbstractButton>
@@ -362,6 +363,34 @@ void ActEdgeNumber(ActionContext& x, QWidget* w) {
   Retype(x, w, text);
 }
 
+// What a user does after "Setting error": the input shown invalid gets its
+// default, so that the page lets the user on to the rest of the program.
+CInputIPAddress* AddressOf(QWidget* field) {
+  return field->parentWidget() ? dynamic_cast<CInputIPAddress*>(CWnd::FromHandlePermanent(field->parentWidget()))
+                               : nullptr;
+}
+bool IsInvalidNumber(QWidget* w) {
+  if (CInputIPAddress* address = AddressOf(w)) return IsEditable(w) && !address->IsValid();
+  return IsNumber(w) && !NumberInput(w)->m_bValid;
+}
+
+void ActRepair(ActionContext& x, QWidget* w) {
+  if (AddressOf(w)) {
+    const QList<QLineEdit*> fields = w->parentWidget()->findChildren<QLineEdit*>();
+    x.Note(QStringLiteral("address 10.0.0.%1").arg(fields.size()));
+    for (QLineEdit* field : fields) Retype(x, field, field == fields.back() ? QStringLiteral("1") : QStringLiteral("10"));
+    return;
+  }
+  CInputNumber* input = NumberInput(w);
+  QString text;
+  if (auto* n = dynamic_cast<CInputNumberInt*>(input)) text = QString::number(n->m_nDefault);
+  if (auto* u = dynamic_cast<CInputNumberUint*>(input)) text = QString::number(u->m_nDefault);
+  if (auto* m = dynamic_cast<CInputNumberMulti*>(input)) text = m->FormatValue(m->m_nDefault);
+  if (auto* f = dynamic_cast<CInputNumberFloat*>(input)) text = f->FormatValue(f->m_dDefault);
+  x.Note(Shown(text));
+  Retype(x, w, text);
+}
+
 void ActInputMethod(ActionContext& x, QWidget* w) {
   QString text;
   for (int n = 1 + x.Rng().Pick(3); n > 0; --n) text += QString::fromUtf8(x.Rng().Of<const char*>(kJapanese));
@@ -441,6 +470,7 @@ const Action kActions[] = {
     {"paste", 8, IsEditable, ActPaste},
     {"at-limit", 4, IsEditable, ActAtLimit},
     {"edge-number", 6, IsNumber, ActEdgeNumber},
+    {"repair", 8, IsInvalidNumber, ActRepair},
     {"input-method", 2, IsEditable, ActInputMethod},
     {"erase", 3, IsEditable, ActErase},
     {"tab", 8, IsTabBar, ActTab},
