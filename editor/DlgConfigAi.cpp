@@ -59,11 +59,6 @@ constexpr int kSourcePeer = 2;
 
 const double kGainExcluded[1] = {0.0};
 
-// The record keeps 0xRRGGBB, the screen 0x00BBGGRR: the same swap both ways.
-COLORREF SwapRedBlue(kt::u32 color) {
-  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
-}
-
 template <std::size_t N>
 void StoreText(const CWnd& edit, char (&field)[N]) {
   std::memset(field, 0, N);
@@ -217,7 +212,7 @@ void CDlgConfigAi::LoadChannel(int i) {
   for (int z = 1; z < kt::kZoneCount; ++z) m_editLower[z - 1].SetValue(events.ZONE[z].LEVEL[0].LIM);
   for (int z = 0; z < kt::kZoneCount - 1; ++z) m_editUpper[z].SetValue(events.ZONE[z].LEVEL[1].LIM);
   for (int z = 0; z < kt::kZoneCount; ++z) {
-    m_zoneColor[z] = SwapRedBlue(events.ZONE[z].COLOR);
+    m_zoneColor[z] = kt::SwapRedBlue24(events.ZONE[z].COLOR);
     m_editZoneName[z].SetTextUtf8(events.ZONE[z].NAME);
   }
 }
@@ -248,7 +243,7 @@ void CDlgConfigAi::StoreChannel(int i) {
   for (int z = 0; z < kt::kZoneCount; ++z) {
     StoreText(m_editZoneName[z], events.ZONE[z].NAME);
     events.ZONE[z].DELAY = m_editDelay[z].m_nValue;
-    events.ZONE[z].COLOR = SwapRedBlue(m_zoneColor[z]);
+    events.ZONE[z].COLOR = kt::SwapRedBlue24(m_zoneColor[z]);
   }
   for (int z = 0; z < kt::kZoneCount - 1; ++z) {
     events.ZONE[z].LEVEL[1].LIM = m_editUpper[z].m_dValue;

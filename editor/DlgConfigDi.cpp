@@ -48,11 +48,6 @@ constexpr int kSourcePeer = 2;
 constexpr kt::u8 kModbusCoil = 1;
 constexpr kt::u8 kModbusInput = 2;
 
-// The record keeps 0xRRGGBB, the screen 0x00BBGGRR: the same swap both ways.
-COLORREF SwapRedBlue(kt::u32 color) {
-  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
-}
-
 template <std::size_t N>
 void StoreText(const CWnd& edit, char (&field)[N]) {
   std::memset(field, 0, N);
@@ -176,7 +171,7 @@ void CDlgConfigDi::LoadChannel(int i) {
     c.disp.SetTextUtf8(zone.DISP);
     c.delay.SetValue(zone.DELAY);
     c.msg.SetTextUtf8(zone.MSG);
-    (s == kOn ? m_onColor : m_offColor) = SwapRedBlue(zone.COLOR);
+    (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue24(zone.COLOR);
     LoadPair(c.trecOff, c.trecOn, zone.TREC);
     LoadPair(c.trigOff, c.trigOn, zone.TRIG);
   }
@@ -204,7 +199,7 @@ void CDlgConfigDi::StoreChannel(int i) {
     StoreText(c.disp, zone.DISP);
     zone.DELAY = c.delay.m_nValue;
     StoreText(c.msg, zone.MSG);
-    zone.COLOR = SwapRedBlue(s == kOn ? m_onColor : m_offColor);
+    zone.COLOR = kt::SwapRedBlue24(s == kOn ? m_onColor : m_offColor);
     zone.TREC = c.trecOn.GetCheck() == BST_CHECKED ? 1 : 0;
     zone.TRIG = c.trigOn.GetCheck() == BST_CHECKED ? 1 : 0;
   }

@@ -40,10 +40,6 @@ constexpr int kSourcePeer = 2;
 // Modbus function code "write multiple coils", the one point kind offered.
 constexpr kt::u8 kModbusCoils = 15;
 
-COLORREF SwapRedBlue(kt::u32 color) {
-  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
-}
-
 template <std::size_t N>
 void StoreText(const CWnd& edit, char (&field)[N]) {
   std::memset(field, 0, N);
@@ -176,7 +172,7 @@ void CDlgConfigDo::LoadChannel(int i) {
   m_comboInvert.SetCurSel(out.INVERT == 1 ? 1 : 0);
   for (int s : {kOn, kOff}) {
     m_editDisp[s].SetTextUtf8(cfg.ALARM.DO[i].ZONE[s].DISP);
-    (s == kOn ? m_onColor : m_offColor) = SwapRedBlue(cfg.ALARM.DO[i].ZONE[s].COLOR);
+    (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue24(cfg.ALARM.DO[i].ZONE[s].COLOR);
   }
 }
 
@@ -197,7 +193,7 @@ void CDlgConfigDo::StoreChannel(int i) {
   out.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
   for (int s : {kOn, kOff}) {
     StoreText(m_editDisp[s], cfg.ALARM.DO[i].ZONE[s].DISP);
-    cfg.ALARM.DO[i].ZONE[s].COLOR = SwapRedBlue(s == kOn ? m_onColor : m_offColor);
+    cfg.ALARM.DO[i].ZONE[s].COLOR = kt::SwapRedBlue24(s == kOn ? m_onColor : m_offColor);
   }
 }
 

@@ -79,11 +79,6 @@ constexpr double kLowerDefaults[4] = {20, 40, 60, 80};
 constexpr double kLimitMin = -1000000;
 constexpr double kLimitMax = 1000000;
 
-// The record keeps 0xRRGGBB, the screen 0x00BBGGRR: red and blue change
-// places. The top byte is carried along so that storing gives back what was
-// loaded.
-kt::u32 SwapRedBlue(kt::u32 c) { return (c & 0xFF00FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu); }
-
 // The "Function type" item of a stored TYPE, or -1 when it has none.
 int ItemOfType(kt::u32 type) {
   if (type < static_cast<kt::u32>(kOiTimeItem)) return static_cast<int>(type);
@@ -235,7 +230,7 @@ void CDlgConfigOi::LoadChannel(int i) {
   for (int k = 0; k < 4; ++k) m_editLower[k].SetValue(ev.ZONE[k + 1].LEVEL[0].LIM);
   for (int k = 0; k < 4; ++k) m_editUpper[k].SetValue(ev.ZONE[k].LEVEL[1].LIM);
   for (int z = 0; z < kt::kZoneCount; ++z) {
-    m_zoneColor[z] = SwapRedBlue(ev.ZONE[z].COLOR);
+    m_zoneColor[z] = kt::SwapRedBlue(ev.ZONE[z].COLOR);
     m_editZoneName[z].SetTextUtf8(ev.ZONE[z].NAME);
   }
 }
@@ -256,7 +251,7 @@ void CDlgConfigOi::StoreChannel(int i) {
   ev.NUM = static_cast<kt::i16>(partition >= 1 && partition <= 4 ? partition + 1 : 0);
   for (int z = 0; z < kt::kZoneCount; ++z) ev.ZONE[z].DELAY = m_editDelay[z].m_nValue;
   for (int z = 0; z < kt::kZoneCount; ++z) {
-    ev.ZONE[z].COLOR = SwapRedBlue(m_zoneColor[z]);
+    ev.ZONE[z].COLOR = kt::SwapRedBlue(m_zoneColor[z]);
     StoreText(m_editZoneName[z], ev.ZONE[z].NAME);
   }
   for (int k = 0; k < 4; ++k) {

@@ -68,10 +68,6 @@ constexpr IntervalWindow kIntervalWindows[] = {
     {8, 9},  // 1hour: 1week, 1month
 };
 
-// Screen colours keep red in the low byte, the record keeps 0xRRGGBB: the
-// same swap either way. The top byte passes untouched.
-constexpr kt::u32 SwapRedBlue(kt::u32 c) { return (c & 0xFF00FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu); }
-
 // Selects the item whose absolute index is the value (the first shown item
 // when there is none).
 void Select(CSelectCombo& combo, long long value) {
@@ -254,7 +250,7 @@ void CDlgConfigTrd::LoadSettings(int pen) {
 
   for (int i = 0; i < kt::kCommentCount; ++i) {
     m_editComment[i].SetTextUtf8(m_pConfig->CMT[i].MSG);
-    m_commentColor[i] = SwapRedBlue(m_pConfig->CMT[i].COLOR);
+    m_commentColor[i] = kt::SwapRedBlue(m_pConfig->CMT[i].COLOR);
   }
 }
 
@@ -264,7 +260,7 @@ void CDlgConfigTrd::LoadPen(int pen) {
   m_nCurSource = Selection(m_comboSource);
   FillPenChannels();
   if (p.CH_TYPE != kSourceNone) Select(m_comboChannel, p.CH_NO);
-  m_penColor = SwapRedBlue(p.COLOR);
+  m_penColor = kt::SwapRedBlue(p.COLOR);
   m_editUpper.SetValue(p.RANGE.UPPER);
   m_editLower.SetValue(p.RANGE.LOWER);
 }
@@ -289,7 +285,7 @@ void CDlgConfigTrd::StoreSettings(int pen) {
   // A pen without source keeps its channel number; one whose source was just
   // chosen while no channel was listed starts at the first channel.
   if (p.CH_TYPE != kSourceNone) p.CH_NO = static_cast<kt::u16>(Selection(m_comboChannel));
-  p.COLOR = SwapRedBlue(m_penColor);
+  p.COLOR = kt::SwapRedBlue(m_penColor);
   p.RANGE.UPPER = m_editUpper.m_dValue;
   p.RANGE.LOWER = m_editLower.m_dValue;
 
@@ -298,7 +294,7 @@ void CDlgConfigTrd::StoreSettings(int pen) {
     std::memset(cmt.MSG, 0, sizeof cmt.MSG);
     // A text too long for the field leaves it empty.
     if (!CStringToUtf8(m_editComment[i].GetWindowText(), cmt.MSG)) std::memset(cmt.MSG, 0, sizeof cmt.MSG);
-    cmt.COLOR = SwapRedBlue(m_commentColor[i]);
+    cmt.COLOR = kt::SwapRedBlue(m_commentColor[i]);
   }
 }
 
