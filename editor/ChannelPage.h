@@ -115,12 +115,15 @@ struct PointChannelCopy {
 // unit identifier, the register address and the device address with their
 // ranges and messages (appended to the page's error list in that order), the
 // device types of the page's table and the radix selector of the address.
+// The Modbus point kind is each page's own (items and codes), but it is
+// enabled with the other Modbus inputs.
 struct PointInputs {
   CInputNumberInt& unitId;
   CInputNumberInt& registerNo;
   CInputNumberMulti& deviceAddress;
   CInputNumberMultiForm& radix;
   CSelectCombo& deviceType;
+  CSelectCombo& pointKind;
 };
 void InitPointInputs(const PointInputs& inputs, PageErrorList& errors, const kt::SlmpDeviceInfo* table);
 // Shows a channel's points (all but the Modbus function code, which each page
@@ -133,6 +136,36 @@ void StorePointInputs(const PointInputs& inputs, const kt::SlmpDeviceInfo* table
                       kt::SlmpPointConfig& slmp);
 // "Paste(+1)": the next register and device address.
 void IncrementPointAddresses(const PointInputs& inputs);
+
+// The source of an AI, DI or DO channel (on the DO page its destination),
+// whose items "None", the page's own kind, "C" and "Demo" are the record's
+// REG, and the "Channel" list of the numbers within it (the record's CHNO).
+struct SourceInputs {
+  CSelectCombo& source;
+  CSelectCombo& channel;
+  // The source item shown, so that a list closed on it again changes nothing.
+  int& shown;
+  // The numbers the page's own kind offers; "C" offers one per peer.
+  int ownCount;
+};
+// Empties "Channel"; the own kind and "C" fill it with their numbers, the
+// first selected.
+void FillChannelNumbers(const SourceInputs& inputs, int source);
+// CBN_SELCHANGE of the source. FALSE when the list closed on the source shown,
+// which keeps the channel number; else "Channel" is filled for the new source
+// and TRUE asks the page to refresh.
+BOOL ChangeSource(const SourceInputs& inputs);
+// Shows a channel's REG and CHNO; a number only for the own kind and "C".
+void LoadSource(const SourceInputs& inputs, kt::u32 reg, kt::u16 chno);
+// Stores them back: an unselected source is "None", and CHNO is 0 where no
+// number applies.
+void StoreSource(const SourceInputs& inputs, kt::u32& reg, kt::u16& chno);
+// The enabling rules of the source's controls, after DisableAllControls:
+// "Channel" for the own kind and "C"; for "C" on an enabled peer the point
+// inputs of the peer's protocol (the unit identifier only where the peer's
+// Modbus type gives each channel its own). FALSE for "None", which enables
+// nothing further on the page.
+BOOL EnableSourceInputs(const SourceInputs& source, const PointInputs& points, const kt::DeviceConfig& cfg);
 
 // The cross-page check of the AI, DI and DO pages: every channel on an SLMP
 // peer names a device of its table. The message names the first channel that

@@ -1,6 +1,5 @@
 #include "DlgConfigAi.h"
 
-#include "ChannelPeer.h"
 #include "DlgZone.h"
 #include "SlmpDevice.h"
 
@@ -54,8 +53,8 @@ constexpr double kUpperDefault[kt::kZoneCount - 1] = {20, 40, 60, 80};
 constexpr double kLowerDefault[kt::kZoneCount - 1] = {20, 40, 60, 80};
 
 constexpr int kSourceNone = 0;
-constexpr int kSourceAi = 1;
-constexpr int kSourcePeer = 2;
+// The device's own analog inputs that source "Ai" numbers.
+constexpr int kOwnInputs = 2;
 
 const double kGainExcluded[1] = {0.0};
 
@@ -179,13 +178,7 @@ BOOL CDlgConfigAi::OnInitDialog() {
   return TRUE;
 }
 
-void CDlgConfigAi::FillChannelNumbers(int reg) {
-  m_comboChannel.ClearItems();
-  m_comboChannel.ResetContent();
-  if (reg == kSourceAi || reg == kSourcePeer) m_comboChannel.FillNumberedNames(2);
-}
-
-void CDlgConfigAi::PrepareChannel(int i) { FillChannelNumbers(static_cast<int>(m_pConfig->AI[i].REG)); }
+void CDlgConfigAi::PrepareChannel(int i) { FillChannelNumbers(Source(), static_cast<int>(m_pConfig->AI[i].REG)); }
 
 void CDlgConfigAi::LoadChannel(int i) {
   const kt::DeviceConfig& cfg = *m_pConfig;
@@ -196,9 +189,7 @@ void CDlgConfigAi::LoadChannel(int i) {
 
   m_editName.SetTextUtf8(ai.NAME);
   m_editComment.SetTextUtf8(ai.COMMENT);
-  m_comboSource.SetCurSel(static_cast<int>(ai.REG));
-  m_nShownSource = m_comboSource.GetCurItem();
-  if (ai.REG == kt::kRegLocal || ai.REG == kt::kRegPeer) m_comboChannel.SetCurSel(ai.CHNO);
+  LoadSource(Source(), ai.REG, ai.CHNO);
   LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
   m_comboRegisterKind.SetCurSel(modbus.TYPE == 4 ? 0 : 1);
   m_comboType.SetCurSel(ai.TYPE == 1 ? 1 : ai.TYPE == 2 ? 2 : 0);
@@ -226,10 +217,7 @@ void CDlgConfigAi::StoreChannel(int i) {
 
   StoreText(m_editName, ai.NAME);
   StoreText(m_editComment, ai.COMMENT);
-  const int source = m_comboSource.GetCurItem();
-  ai.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
-  const int number = m_comboChannel.GetCurItem();
-  ai.CHNO = (ai.REG == kt::kRegLocal || ai.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
+  StoreSource(Source(), ai.REG, ai.CHNO);
   StorePointInputs(Points(), DeviceTable(), modbus, slmp);
   modbus.TYPE = m_comboRegisterKind.GetCurItem() == 0 ? 4 : 3;
   ai.TYPE = static_cast<kt::u32>(GetTypeIndex());
@@ -264,24 +252,7 @@ int CDlgConfigAi::GetZoneCount() {
 void CDlgConfigAi::UpdateControls() {
   DisableAllControls();
   m_comboSource.EnableWindow(TRUE);
-  const int source = m_comboSource.GetCurItem();
-  if (source <= kSourceNone) return;
-  if (source == kSourceAi || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
-  if (source == kSourcePeer) {
-    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, m_comboChannel.GetCurItem())));
-    if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
-      if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
-        m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
-        m_comboRegisterKind.EnableWindow(TRUE);
-        m_editRegister.EnableWindow(TRUE);
-      } else if (m_pConfig->C[p].PROTOCOL == kt::kProtocolSlmp) {
-        m_comboDeviceType.EnableWindow(TRUE);
-        m_editDeviceAddress.EnableWindow(TRUE);
-        m_comboRadix.EnableWindow(TRUE);
-      }
-    }
-    m_comboDeviceType.CheckSelection();
-  }
+  if (!EnableSourceInputs(Source(), Points(), *m_pConfig)) return;
   m_comboType.EnableWindow(TRUE);
   if (GetTypeIndex() != 0) {
     m_editGain.EnableWindow(TRUE);
@@ -359,12 +330,7 @@ BOOL CDlgConfigAi::HighlightScaling(CDC*, UINT) {
 }
 
 void CDlgConfigAi::OnSelchangeSource() {
-  const int source = m_comboSource.GetCurItem();
-  // Closing the list on the source already shown keeps the channel number.
-  if (source == m_nShownSource) return;
-  m_nShownSource = source;
-  FillChannelNumbers(source);
-  RefreshControls();
+  if (ChangeSource(Source())) RefreshControls();
 }
 
 void CDlgConfigAi::OnSelchangeRefresh() { RefreshControls(); }
@@ -417,8 +383,10 @@ void CDlgConfigAi::PasteChannel(int i, BOOL bNext) {
 
 void CDlgConfigAi::IncrementAddresses() { IncrementPointAddresses(Points()); }
 
+SourceInputs CDlgConfigAi::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnInputs}; }
+
 PointInputs CDlgConfigAi::Points() {
-  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType};
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboRegisterKind};
 }
 
 void CDlgConfigAi::RenewCopy(int i) {

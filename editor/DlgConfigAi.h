@@ -35,15 +35,14 @@ class CDlgConfigAi : public CChannelPage {
   void CopyChannel(int i) override;
   void PasteChannel(int i, BOOL bNext) override;
   void IncrementAddresses() override;
-  // The Modbus and SLMP point inputs, for the helpers the pages share.
-  PointInputs Points();
   void RenewCopy(int i) override;
   BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
   void EmptyCopy() override { m_copy.filled = 0; }
 
-  // Empties "Channel" and, for source "Ai" (1) or "C" (2), fills it with
-  // two numbered items, the first selected.
-  void FillChannelNumbers(int reg);
+  // The source and the Modbus and SLMP point inputs, for the helpers the
+  // pages share. Source "Ai" offers two channel numbers.
+  SourceInputs Source();
+  PointInputs Points();
   // 1 "INT", 2 "UINT", else 0 ("%").
   int GetTypeIndex();
   // 2-5 from "Partitions"; 0 for "Disable".

@@ -1,10 +1,8 @@
 #include "DlgConfigDi.h"
 
-#include "ChannelPeer.h"
 #include "DlgConfigSelect.h"
 #include "SlmpDevice.h"
 
-#include <algorithm>
 #include <cstring>
 
 const CString g_strDiSlmpDeviceTypeError = QStringLiteral("Setting error: SLMP Device type");
@@ -40,9 +38,8 @@ constexpr StateIds kStateIds[kt::kStateCount] = {
     {1106, 1107, 1108, 1109, 1112, 1096, 1110, 1461, 1459, 1113, 1114, 1464},
 };
 
-constexpr int kSourceNone = 0;
-constexpr int kSourceDi = 1;
-constexpr int kSourcePeer = 2;
+// The device's own digital inputs that source "Di" numbers.
+constexpr int kOwnInputs = 1;
 
 // Modbus function codes of the point kinds.
 constexpr kt::u8 kModbusCoil = 1;
@@ -142,13 +139,7 @@ BOOL CDlgConfigDi::OnInitDialog() {
   return TRUE;
 }
 
-void CDlgConfigDi::FillChannelNumbers(int reg) {
-  m_comboChannel.ClearItems();
-  m_comboChannel.ResetContent();
-  if (reg == kSourceDi || reg == kSourcePeer) m_comboChannel.FillNumberedNames(reg);
-}
-
-void CDlgConfigDi::PrepareChannel(int i) { FillChannelNumbers(static_cast<int>(m_pConfig->DI[i].REG)); }
+void CDlgConfigDi::PrepareChannel(int i) { FillChannelNumbers(Source(), static_cast<int>(m_pConfig->DI[i].REG)); }
 
 void CDlgConfigDi::LoadChannel(int i) {
   const kt::DeviceConfig& cfg = *m_pConfig;
@@ -158,9 +149,7 @@ void CDlgConfigDi::LoadChannel(int i) {
 
   m_editName.SetTextUtf8(di.NAME);
   m_editComment.SetTextUtf8(di.COMMENT);
-  m_comboSource.SetCurSel(static_cast<int>(di.REG));
-  m_nShownSource = m_comboSource.GetCurItem();
-  if (di.REG == kt::kRegLocal || di.REG == kt::kRegPeer) m_comboChannel.SetCurSel(di.CHNO);
+  LoadSource(Source(), di.REG, di.CHNO);
   LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
   m_comboPointKind.SetCurSel(modbus.TYPE == kModbusCoil ? 0 : 1);
   m_comboInvert.SetCurSel(di.INVERT == 1 ? 1 : 0);
@@ -185,10 +174,7 @@ void CDlgConfigDi::StoreChannel(int i) {
 
   StoreText(m_editName, di.NAME);
   StoreText(m_editComment, di.COMMENT);
-  const int source = m_comboSource.GetCurItem();
-  di.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
-  const int number = m_comboChannel.GetCurItem();
-  di.CHNO = (di.REG == kt::kRegLocal || di.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
+  StoreSource(Source(), di.REG, di.CHNO);
   StorePointInputs(Points(), DeviceTable(), modbus, slmp);
   modbus.TYPE = m_comboPointKind.GetCurItem() == 0 ? kModbusCoil : kModbusInput;
   di.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
@@ -207,24 +193,7 @@ void CDlgConfigDi::StoreChannel(int i) {
 
 void CDlgConfigDi::UpdateControls() {
   DisableAllControls();
-  const int source = m_comboSource.GetCurItem();
-  if (source <= kSourceNone) return;
-  if (source == kSourceDi || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
-  if (source == kSourcePeer) {
-    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, m_comboChannel.GetCurItem())));
-    if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
-      if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
-        m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
-        m_comboPointKind.EnableWindow(TRUE);
-        m_editRegister.EnableWindow(TRUE);
-      } else if (m_pConfig->C[p].PROTOCOL == kt::kProtocolSlmp) {
-        m_comboDeviceType.EnableWindow(TRUE);
-        m_editDeviceAddress.EnableWindow(TRUE);
-        m_comboRadix.EnableWindow(TRUE);
-      }
-    }
-    m_comboDeviceType.CheckSelection();
-  }
+  if (!EnableSourceInputs(Source(), Points(), *m_pConfig)) return;
   m_comboInvert.EnableWindow(TRUE);
   for (StateControls& c : m_state) {
     for (CWnd* w : {static_cast<CWnd*>(&c.disp), static_cast<CWnd*>(&c.color), static_cast<CWnd*>(&c.delay),
@@ -244,12 +213,7 @@ BOOL CDlgConfigDi::CheckControls(BOOL bShowError) {
 }
 
 void CDlgConfigDi::OnSelchangeSource() {
-  const int source = m_comboSource.GetCurItem();
-  // Closing the list on the source already shown keeps the channel number.
-  if (source == m_nShownSource) return;
-  m_nShownSource = source;
-  FillChannelNumbers(source);
-  RefreshControls();
+  if (ChangeSource(Source())) RefreshControls();
 }
 
 void CDlgConfigDi::OnSelchangeRefresh() { RefreshControls(); }
@@ -309,8 +273,10 @@ void CDlgConfigDi::PasteChannel(int i, BOOL bNext) {
 
 void CDlgConfigDi::IncrementAddresses() { IncrementPointAddresses(Points()); }
 
+SourceInputs CDlgConfigDi::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnInputs}; }
+
 PointInputs CDlgConfigDi::Points() {
-  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType};
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboPointKind};
 }
 
 void CDlgConfigDi::RenewCopy(int i) {

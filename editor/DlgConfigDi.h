@@ -51,15 +51,14 @@ class CDlgConfigDi : public CChannelPage {
   void CopyChannel(int i) override;
   void PasteChannel(int i, BOOL bNext) override;
   void IncrementAddresses() override;
-  // The Modbus and SLMP point inputs, for the helpers the pages share.
-  PointInputs Points();
   void RenewCopy(int i) override;
   BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
   void EmptyCopy() override { m_copy.filled = 0; }
 
-  // Empties "Channel"; source "Di" (1) gives one numbered item, "C" (2) two,
-  // the first selected.
-  void FillChannelNumbers(int reg);
+  // The source and the Modbus and SLMP point inputs, for the helpers the
+  // pages share. "Di" offers one channel number.
+  SourceInputs Source();
+  PointInputs Points();
 
   void OnSelchangeSource();
   void OnSelchangeRefresh();

@@ -3,7 +3,6 @@
 #include "ChannelPeer.h"
 #include "SlmpDevice.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
@@ -33,9 +32,8 @@ constexpr int kDispIds[kt::kStateCount] = {1327, 1324};
 constexpr int kSwatchIds[kt::kStateCount] = {1328, 1325};
 constexpr int kColorIds[kt::kStateCount] = {1329, 1326};
 
-constexpr int kSourceNone = 0;
-constexpr int kSourceDo = 1;
-constexpr int kSourcePeer = 2;
+// The device's own digital outputs that destination "Do" numbers.
+constexpr int kOwnOutputs = 1;
 
 // Modbus function code "write multiple coils", the one point kind offered.
 constexpr kt::u8 kModbusCoils = 15;
@@ -148,13 +146,7 @@ BOOL CDlgConfigDo::OnInitDialog() {
   return TRUE;
 }
 
-void CDlgConfigDo::FillChannelNumbers(int reg) {
-  m_comboChannel.ClearItems();
-  m_comboChannel.ResetContent();
-  if (reg == kSourceDo || reg == kSourcePeer) m_comboChannel.FillNumberedNames(reg);
-}
-
-void CDlgConfigDo::PrepareChannel(int i) { FillChannelNumbers(static_cast<int>(m_pConfig->DO[i].REG)); }
+void CDlgConfigDo::PrepareChannel(int i) { FillChannelNumbers(Source(), static_cast<int>(m_pConfig->DO[i].REG)); }
 
 void CDlgConfigDo::LoadChannel(int i) {
   const kt::DeviceConfig& cfg = *m_pConfig;
@@ -164,9 +156,7 @@ void CDlgConfigDo::LoadChannel(int i) {
 
   m_editName.SetTextUtf8(out.NAME);
   m_editComment.SetTextUtf8(out.COMMENT);
-  m_comboSource.SetCurSel(static_cast<int>(out.REG));
-  m_nShownSource = m_comboSource.GetCurItem();
-  if (out.REG == kt::kRegLocal || out.REG == kt::kRegPeer) m_comboChannel.SetCurSel(out.CHNO);
+  LoadSource(Source(), out.REG, out.CHNO);
   LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
   m_comboPointKind.SetCurSel(0);
   m_comboInvert.SetCurSel(out.INVERT == 1 ? 1 : 0);
@@ -184,10 +174,7 @@ void CDlgConfigDo::StoreChannel(int i) {
 
   StoreText(m_editName, out.NAME);
   StoreText(m_editComment, out.COMMENT);
-  const int source = m_comboSource.GetCurItem();
-  out.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
-  const int number = m_comboChannel.GetCurItem();
-  out.CHNO = (out.REG == kt::kRegLocal || out.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
+  StoreSource(Source(), out.REG, out.CHNO);
   StorePointInputs(Points(), DeviceTable(), modbus, slmp);
   modbus.TYPE = kModbusCoils;
   out.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
@@ -199,24 +186,7 @@ void CDlgConfigDo::StoreChannel(int i) {
 
 void CDlgConfigDo::UpdateControls() {
   DisableAllControls();
-  const int source = m_comboSource.GetCurItem();
-  if (source <= kSourceNone) return;
-  if (source == kSourceDo || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
-  if (source == kSourcePeer) {
-    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, m_comboChannel.GetCurItem())));
-    if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
-      if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
-        m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
-        m_comboPointKind.EnableWindow(TRUE);
-        m_editRegister.EnableWindow(TRUE);
-      } else if (m_pConfig->C[p].PROTOCOL == kt::kProtocolSlmp) {
-        m_comboDeviceType.EnableWindow(TRUE);
-        m_editDeviceAddress.EnableWindow(TRUE);
-        m_comboRadix.EnableWindow(TRUE);
-      }
-    }
-    m_comboDeviceType.CheckSelection();
-  }
+  if (!EnableSourceInputs(Source(), Points(), *m_pConfig)) return;
   m_comboInvert.EnableWindow(TRUE);
   for (int s : {kOn, kOff}) {
     m_editDisp[s].EnableWindow(TRUE);
@@ -232,12 +202,7 @@ BOOL CDlgConfigDo::CheckControls(BOOL bShowError) {
 }
 
 void CDlgConfigDo::OnSelchangeSource() {
-  const int source = m_comboSource.GetCurItem();
-  // Closing the list on the destination already shown keeps the channel number.
-  if (source == m_nShownSource) return;
-  m_nShownSource = source;
-  FillChannelNumbers(source);
-  RefreshControls();
+  if (ChangeSource(Source())) RefreshControls();
 }
 
 void CDlgConfigDo::OnSelchangeRefresh() { RefreshControls(); }
@@ -272,8 +237,10 @@ void CDlgConfigDo::PasteChannel(int i, BOOL bNext) {
 
 void CDlgConfigDo::IncrementAddresses() { IncrementPointAddresses(Points()); }
 
+SourceInputs CDlgConfigDo::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnOutputs}; }
+
 PointInputs CDlgConfigDo::Points() {
-  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType};
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboPointKind};
 }
 
 void CDlgConfigDo::RenewCopy(int i) {

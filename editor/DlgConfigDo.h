@@ -38,11 +38,14 @@ class CDlgConfigDo : public CChannelPage {
   void CopyChannel(int i) override;
   void PasteChannel(int i, BOOL bNext) override;
   void IncrementAddresses() override;
-  // The Modbus and SLMP point inputs, for the helpers the pages share.
-  PointInputs Points();
   void RenewCopy(int i) override;
   BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
   void EmptyCopy() override { m_copy.filled = 0; }
+
+  // The destination and the Modbus and SLMP point inputs, for the helpers the
+  // pages share. "Do" offers one channel number.
+  SourceInputs Source();
+  PointInputs Points();
 
   // FALSE, after its message, at the first pair of outputs that write the
   // same point.
@@ -51,10 +54,6 @@ class CDlgConfigDo : public CChannelPage {
   // SLMP commands are compared as the save will derive them, addresses as
   // IPv4 addresses.
   BOOL IsDistinctDestination(int i, int j);
-
-  // Empties "Channel"; "Do" (1) gives one numbered item, "C" (2) two, the
-  // first selected.
-  void FillChannelNumbers(int reg);
 
   void OnSelchangeSource();
   void OnSelchangeRefresh();
