@@ -19,11 +19,15 @@ BOOL CChannelPage::StorePage(BOOL bShowError) {
   return TRUE;
 }
 
-void CChannelPage::RefreshControls() {
+void CChannelPage::RefreshKeepingFocus() {
   CWnd* focus = CWnd::GetFocus();
   UpdateControls();
   m_errors.ResetDisabledInputs();
   if (focus) focus->SetFocus();
+}
+
+void CChannelPage::RefreshControls() {
+  RefreshKeepingFocus();
   Invalidate(TRUE);
 }
 

@@ -58,6 +58,8 @@ class CChannelPage : public CTabDialog {
   // (nothing stored) when the check fails.
   BOOL StorePage(BOOL bShowError) override;
   // Focus kept; UpdateControls; disabled invalid inputs back to defaults.
+  void RefreshKeepingFocus();
+  // RefreshKeepingFocus, then the page is repainted.
   void RefreshControls() override;
   // LBN_SELCHANGE of the list (and the first step of the right click).
   void OnSelchangeChannel();

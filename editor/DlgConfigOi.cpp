@@ -330,13 +330,6 @@ BOOL CDlgConfigOi::CheckControls(BOOL bShowError) {
   return FALSE;
 }
 
-void CDlgConfigOi::RefreshKeepingFocus() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-}
-
 void CDlgConfigOi::RefreshControls() {
   CChannelPage::RefreshControls();
   m_listChannel.SetFocus();
