@@ -84,21 +84,21 @@ void CChannelPage::OnChannelCopy() {
   CopyChannel(m_nCurChannel);
 }
 
-void CChannelPage::OnChannelPaste() {
-  if (!IsCopyFilled()) return;
-  PasteChannel(m_nCurChannel, FALSE);
+BOOL CChannelPage::PasteShown(BOOL bNext) {
+  if (!IsCopyFilled()) return FALSE;
+  PasteChannel(m_nCurChannel, bNext);
   PrepareChannel(m_nCurChannel);
   LoadChannel(m_nCurChannel);
   UpdateControls();
-  Invalidate(TRUE);
+  return TRUE;
+}
+
+void CChannelPage::OnChannelPaste() {
+  if (PasteShown(FALSE)) Invalidate(TRUE);
 }
 
 void CChannelPage::OnChannelPasteNext() {
-  if (!IsCopyFilled()) return;
-  PasteChannel(m_nCurChannel, TRUE);
-  PrepareChannel(m_nCurChannel);
-  LoadChannel(m_nCurChannel);
-  UpdateControls();
+  if (!PasteShown(TRUE)) return;
   IncrementAddresses();
   StoreChannel(m_nCurChannel);
   RenewCopy(m_nCurChannel);

@@ -71,6 +71,10 @@ class CChannelPage : public CTabDialog {
   void OnChannelCopy();
   void OnChannelPaste();
   void OnChannelPasteNext();
+  // The steps both pastes share: the copy into the shown channel, which is
+  // then shown with its enabled states. FALSE, doing nothing, with nothing
+  // copied.
+  BOOL PasteShown(BOOL bNext);
 
   CSelectList m_listChannel;
   int m_nCurChannel = 0;
