@@ -71,10 +71,11 @@ CString FieldText(const char (&field)[N]) {
   return QString::fromUtf8(field, static_cast<qsizetype>(strnlen(field, N)));
 }
 
-template <class Channel>
-void AddChannelRows(CDlgConfigSelect& dlg, const char* format, const Channel* channels, int count) {
-  for (int i = 0; i < count; ++i) {
-    dlg.m_rows.push_back(QString::fromLatin1(format).arg(i + 1).arg(FieldText(channels[i].NAME)));
+// The rows of "Digital view (DO)" have one blank between the number and the
+// name, where the selection dialog's DO filler puts two.
+void AddDoViewRows(CDlgConfigSelect& dlg, const kt::DoChannelConfig* channels) {
+  for (int i = 0; i < kt::kDoCount; ++i) {
+    dlg.m_rows.push_back(QStringLiteral("DO%1 %2").arg(i + 1).arg(FieldText(channels[i].NAME)));
   }
 }
 
@@ -372,22 +373,22 @@ void CDlgConfigDsp::OnBnClickedSwitchPages(int kind) {
       break;
     case kPagesAi:
       dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (AI)");
-      AddChannelRows(dlg, "AI%1  %2", cfg.AI, kt::kAiCount);
+      dlg.AddChannelRows(cfg.AI);
       mask = &pages.AI;
       break;
     case kPagesDi:
       dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (DI)");
-      AddChannelRows(dlg, "DI%1  %2", cfg.DI, kt::kDiCount);
+      dlg.AddChannelRows(cfg.DI);
       mask = &pages.DI;
       break;
     case kPagesOi:
       dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (OI)");
-      AddChannelRows(dlg, "OI%1  %2", cfg.OI, kt::kOiCount);
+      dlg.AddChannelRows(cfg.OI);
       mask = &pages.OI;
       break;
     case kPagesDo:
       dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (DO)");
-      AddChannelRows(dlg, "DO%1 %2", cfg.DO, kt::kDoCount);
+      AddDoViewRows(dlg, cfg.DO);
       mask = &pages.DO;
       break;
     default:
