@@ -1,5 +1,5 @@
 // The channel-page pattern shared by the editor's pages that show one
-// channel (peer, pen, ...) at a time, chosen in a list at their left:
+// channel (AI, DI, DO, OI) at a time, chosen in a list at their left:
 //
 //   - switching channels checks the shown channel (a failed check keeps it
 //     shown and selected), stores it, then loads the new one;
@@ -11,7 +11,7 @@
 // A page derives from CChannelPage, binds m_listChannel (not listed) and
 // fills it, keeps its number inputs in m_errors, and provides the hooks
 // below. The page's own copy buffer is a struct of whole records with an
-// int `filled` (0 empty, 1 filled); see CDlgConfigAi::CopyBuffer.
+// int `filled` (0 empty, 1 filled); see PointChannelCopy below.
 #pragma once
 
 #include "DeviceConfig.h"

@@ -64,7 +64,6 @@ void StoreText(const CWnd& edit, char (&field)[N]) {
   if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
 }
 
-// The absolute item index selected, or -1.
 const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Ai); }
 
 }  // namespace

@@ -51,7 +51,8 @@ void StoreText(const CWnd& edit, char (&field)[N]) {
   if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
 }
 
-// The absolute item index selected, or -1.
+// Shows a 0/1 field on its OFF and ON buttons: ON for 1, OFF for any other
+// value.
 void LoadPair(CButton& off, CButton& on, kt::u32 value) {
   on.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
   off.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
