@@ -87,6 +87,14 @@ class CChannelPage : public CTabDialog {
 // ("Paste") and as the next "Paste(+1)" writes them.
 template <class Channel, class Events>
 struct PointChannelCopy {
+  // The parts of one channel in the record.
+  struct Parts {
+    Channel& channel;
+    Events& events;
+    kt::ModbusPointConfig& modbus;
+    kt::SlmpPointConfig& slmp;
+  };
+
   int filled = 0;
   Channel channel{};
   Events events{};
@@ -95,25 +103,25 @@ struct PointChannelCopy {
   kt::ModbusPointConfig nextModbus{};
   kt::SlmpPointConfig nextSlmp{};
 
-  void Copy(const Channel& c, const Events& e, const kt::ModbusPointConfig& m, const kt::SlmpPointConfig& p) {
-    Renew(c, e, m, p);
-    copiedModbus = m;
-    copiedSlmp = p;
+  void Copy(const Parts& from) {
+    Renew(from);
+    copiedModbus = from.modbus;
+    copiedSlmp = from.slmp;
     filled = 1;
   }
   // After "Paste(+1)": the pasted channel, with its counted-up points, is
   // what the next one starts from.
-  void Renew(const Channel& c, const Events& e, const kt::ModbusPointConfig& m, const kt::SlmpPointConfig& p) {
-    channel = c;
-    events = e;
-    nextModbus = m;
-    nextSlmp = p;
+  void Renew(const Parts& from) {
+    channel = from.channel;
+    events = from.events;
+    nextModbus = from.modbus;
+    nextSlmp = from.slmp;
   }
-  void Paste(Channel& c, Events& e, kt::ModbusPointConfig& m, kt::SlmpPointConfig& p, BOOL bNext) const {
-    c = channel;
-    e = events;
-    m = bNext ? nextModbus : copiedModbus;
-    p = bNext ? nextSlmp : copiedSlmp;
+  void Paste(const Parts& to, BOOL bNext) const {
+    to.channel = channel;
+    to.events = events;
+    to.modbus = bNext ? nextModbus : copiedModbus;
+    to.slmp = bNext ? nextSlmp : copiedSlmp;
   }
 };
 
@@ -178,3 +186,72 @@ BOOL EnableSourceInputs(const SourceInputs& source, const PointInputs& points, c
 // does not ("AI2\r\n" + message).
 BOOL CheckSlmpDeviceTypes(const kt::DeviceConfig& cfg, kt::SlmpChannelKind kind, const char* prefix,
                           const CString& message, BOOL bShowError);
+
+// The base of the AI, DI and DO pages, whose channel reads (on the DO page
+// writes) the device's own kind, a point of a communication peer over
+// Modbus/TCP or SLMP, or demo values. It keeps the copy buffer of whole
+// channels ("Paste(+1)" counts the shown point addresses on), follows the
+// source with the channel numbers, shows and stores the source and the
+// points, and checks the device type. The page binds the inputs and names
+// them in Source and Points, and names the record parts of a channel.
+template <class Channel, class Events>
+class CPointChannelPage : public CChannelPage {
+ public:
+  using CopyBuffer = PointChannelCopy<Channel, Events>;
+  using Parts = typename CopyBuffer::Parts;
+
+  // kind: the page's SLMP device table. deviceTypeError: the message of a
+  // device type the table does not know.
+  CPointChannelPage(UINT nIDTemplate, CWnd* pParent, kt::SlmpChannelKind kind, const CString& deviceTypeError)
+      : CChannelPage(nIDTemplate, pParent, TRUE), m_kind(kind), m_deviceTypeError(deviceTypeError) {}
+
+  // --- what each page provides --------------------------------------------
+  virtual Parts PartsOf(int i) = 0;
+  virtual SourceInputs Source() = 0;
+  virtual PointInputs Points() = 0;
+
+  // --- channel-page hooks ---------------------------------------------------
+  // The number inputs, then the device type, whose message is shown with
+  // bShowError. A page with more rules checks them after these.
+  BOOL CheckControls(BOOL bShowError) override {
+    if (!m_errors.Check(bShowError)) return FALSE;
+    if (Points().deviceType.CheckSelection()) return TRUE;
+    if (bShowError) AfxMessageBox(m_deviceTypeError, MB_ICONERROR);
+    return FALSE;
+  }
+  void PrepareChannel(int i) override { FillChannelNumbers(Source(), static_cast<int>(PartsOf(i).channel.REG)); }
+  void CopyChannel(int i) override { m_copy.Copy(PartsOf(i)); }
+  void PasteChannel(int i, BOOL bNext) override { m_copy.Paste(PartsOf(i), bNext); }
+  void IncrementAddresses() override { IncrementPointAddresses(Points()); }
+  void RenewCopy(int i) override { m_copy.Renew(PartsOf(i)); }
+  BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
+  void EmptyCopy() override { m_copy.filled = 0; }
+
+  void PrepareSave() override { kt::DeriveSlmpCommands(*m_pConfig, m_kind); }
+
+  const kt::SlmpDeviceInfo* DeviceTable() const { return kt::SlmpDeviceTableFor(m_kind); }
+  // A channel's source, its number and its points (all but the Modbus point
+  // kind, which each page shows its own way).
+  void LoadSourceAndPoints(const Parts& parts) {
+    LoadSource(Source(), parts.channel.REG, parts.channel.CHNO);
+    LoadPointInputs(Points(), DeviceTable(), parts.modbus, parts.slmp);
+  }
+  void StoreSourceAndPoints(const Parts& parts) {
+    StoreSource(Source(), parts.channel.REG, parts.channel.CHNO);
+    StorePointInputs(Points(), DeviceTable(), parts.modbus, parts.slmp);
+  }
+
+  // CBN_SELCHANGE of the source, and of the controls that only change the
+  // enabled states.
+  void OnSelchangeSource() {
+    if (ChangeSource(Source())) RefreshControls();
+  }
+  void OnSelchangeRefresh() { RefreshControls(); }
+
+  CopyBuffer m_copy;
+  int m_nShownSource = -1;  // see SourceInputs::shown
+
+ private:
+  kt::SlmpChannelKind m_kind;
+  const CString& m_deviceTypeError;
+};

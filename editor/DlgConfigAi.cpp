@@ -64,11 +64,10 @@ void StoreText(const CWnd& edit, char (&field)[N]) {
   if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
 }
 
-const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Ai); }
-
 }  // namespace
 
-CDlgConfigAi::CDlgConfigAi(CWnd* pParent) : CChannelPage(IDD, pParent, TRUE) {
+CDlgConfigAi::CDlgConfigAi(CWnd* pParent)
+    : CPointChannelPage(IDD, pParent, kt::SlmpChannelKind::Ai, g_strAiSlmpDeviceTypeError) {
   ON_LBN_SELCHANGE(kList, &CDlgConfigAi::OnSelchangeChannel);
   ON_CBN_SELCHANGE(kSource, &CDlgConfigAi::OnSelchangeSource);
   for (int id : {kType, kDeviceType, kPartitions, kChannel}) ON_CBN_SELCHANGE(id, &CDlgConfigAi::OnSelchangeRefresh);
@@ -115,6 +114,12 @@ void CDlgConfigAi::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, kUpper[z], m_editUpper[z]);
     DDX_Control(pDX, kLower[z], m_editLower[z]);
   }
+}
+
+SourceInputs CDlgConfigAi::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnInputs}; }
+
+PointInputs CDlgConfigAi::Points() {
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboRegisterKind};
 }
 
 BOOL CDlgConfigAi::OnInitDialog() {
@@ -177,20 +182,20 @@ BOOL CDlgConfigAi::OnInitDialog() {
   return TRUE;
 }
 
-void CDlgConfigAi::PrepareChannel(int i) { FillChannelNumbers(Source(), static_cast<int>(m_pConfig->AI[i].REG)); }
+CDlgConfigAi::Parts CDlgConfigAi::PartsOf(int i) {
+  kt::DeviceConfig& cfg = *m_pConfig;
+  return {cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i]};
+}
 
 void CDlgConfigAi::LoadChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  const kt::AiChannelConfig& ai = cfg.AI[i];
-  const kt::AnalogEventConfig& events = cfg.ALARM.AI[i];
-  const kt::ModbusPointConfig& modbus = cfg.MODBUS.AI[i];
-  const kt::SlmpPointConfig& slmp = cfg.SLMP.AI[i];
+  const Parts parts = PartsOf(i);
+  const kt::AiChannelConfig& ai = parts.channel;
+  const kt::AnalogEventConfig& events = parts.events;
 
   m_editName.SetTextUtf8(ai.NAME);
   m_editComment.SetTextUtf8(ai.COMMENT);
-  LoadSource(Source(), ai.REG, ai.CHNO);
-  LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
-  m_comboRegisterKind.SetCurSel(modbus.TYPE == 4 ? 0 : 1);
+  LoadSourceAndPoints(parts);
+  m_comboRegisterKind.SetCurSel(parts.modbus.TYPE == 4 ? 0 : 1);
   m_comboType.SetCurSel(ai.TYPE == 1 ? 1 : ai.TYPE == 2 ? 2 : 0);
   m_editZero.SetValue(ai.SCALE.ZERO);
   m_editSpan.SetValue(ai.SCALE.SPAN);
@@ -208,17 +213,14 @@ void CDlgConfigAi::LoadChannel(int i) {
 }
 
 void CDlgConfigAi::StoreChannel(int i) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  kt::AiChannelConfig& ai = cfg.AI[i];
-  kt::AnalogEventConfig& events = cfg.ALARM.AI[i];
-  kt::ModbusPointConfig& modbus = cfg.MODBUS.AI[i];
-  kt::SlmpPointConfig& slmp = cfg.SLMP.AI[i];
+  const Parts parts = PartsOf(i);
+  kt::AiChannelConfig& ai = parts.channel;
+  kt::AnalogEventConfig& events = parts.events;
 
   StoreText(m_editName, ai.NAME);
   StoreText(m_editComment, ai.COMMENT);
-  StoreSource(Source(), ai.REG, ai.CHNO);
-  StorePointInputs(Points(), DeviceTable(), modbus, slmp);
-  modbus.TYPE = m_comboRegisterKind.GetCurItem() == 0 ? 4 : 3;
+  StoreSourceAndPoints(parts);
+  parts.modbus.TYPE = m_comboRegisterKind.GetCurItem() == 0 ? 4 : 3;
   ai.TYPE = static_cast<kt::u32>(GetTypeIndex());
   ai.SCALE.ZERO = m_editZero.m_dValue;
   ai.SCALE.SPAN = m_editSpan.m_dValue;
@@ -294,16 +296,13 @@ BOOL CDlgConfigAi::ScalingConflict() {
 }
 
 BOOL CDlgConfigAi::CheckControls(BOOL bShowError) {
-  if (!m_errors.Check(bShowError)) return FALSE;
+  if (!CPointChannelPage::CheckControls(bShowError)) return FALSE;
+  if (m_comboSource.GetCurItem() <= kSourceNone) return TRUE;
   const CString* message = nullptr;
-  if (!m_comboDeviceType.CheckSelection()) {
-    message = &g_strAiSlmpDeviceTypeError;
-  } else if (m_comboSource.GetCurItem() > kSourceNone) {
-    if (ScalingConflict()) {
-      message = &g_strAiScalingError;
-    } else if (const int rule = FirstFailingZoneRule(); rule >= 0) {
-      message = &g_strAiZoneOrderErrors[rule];
-    }
+  if (ScalingConflict()) {
+    message = &g_strAiScalingError;
+  } else if (const int rule = FirstFailingZoneRule(); rule >= 0) {
+    message = &g_strAiZoneOrderErrors[rule];
   }
   if (!message) return TRUE;
   if (bShowError) AfxMessageBox(*message, MB_ICONERROR);
@@ -327,12 +326,6 @@ BOOL CDlgConfigAi::HighlightScaling(CDC*, UINT) {
   if (m_comboSource.GetCurItem() <= kSourceNone) return FALSE;
   return ScalingConflict();
 }
-
-void CDlgConfigAi::OnSelchangeSource() {
-  if (ChangeSource(Source())) RefreshControls();
-}
-
-void CDlgConfigAi::OnSelchangeRefresh() { RefreshControls(); }
 
 void CDlgConfigAi::OnBnClickedZoneColor(int zone) {
   CColorDialog dlg(m_zoneColor[zone], CC_FULLOPEN, this);
@@ -370,31 +363,6 @@ void CDlgConfigAi::OnPaint() {
   }
 }
 
-void CDlgConfigAi::CopyChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Copy(cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i]);
-}
-
-void CDlgConfigAi::PasteChannel(int i, BOOL bNext) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Paste(cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i], bNext);
-}
-
-void CDlgConfigAi::IncrementAddresses() { IncrementPointAddresses(Points()); }
-
-SourceInputs CDlgConfigAi::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnInputs}; }
-
-PointInputs CDlgConfigAi::Points() {
-  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboRegisterKind};
-}
-
-void CDlgConfigAi::RenewCopy(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Renew(cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i]);
-}
-
 BOOL CDlgConfigAi::CheckSettings(BOOL bShowError) {
   return CheckSlmpDeviceTypes(*m_pConfig, kt::SlmpChannelKind::Ai, "AI", g_strAiSlmpDeviceTypeError, bShowError);
 }
-
-void CDlgConfigAi::PrepareSave() { kt::DeriveSlmpCommands(*m_pConfig, kt::SlmpChannelKind::Ai); }

@@ -11,38 +11,27 @@
 #include "InputString.h"
 #include "SelectCombo.h"
 
-class CDlgConfigAi : public CChannelPage {
+class CDlgConfigAi : public CPointChannelPage<kt::AiChannelConfig, kt::AnalogEventConfig> {
  public:
   enum { IDD = 151 };
   explicit CDlgConfigAi(CWnd* pParent = nullptr);
-
-  // One whole channel as "Copy" took it; "Paste(+1)" counts the source
-  // addresses on from the next* points.
-  using CopyBuffer = PointChannelCopy<kt::AiChannelConfig, kt::AnalogEventConfig>;
 
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
 
   BOOL CheckSettings(BOOL bShowError) override;
-  void PrepareSave() override;
 
   // Channel-page hooks.
+  // The base's checks, then scaling and zone order.
   BOOL CheckControls(BOOL bShowError) override;
   void StoreChannel(int i) override;
-  void PrepareChannel(int i) override;
   void LoadChannel(int i) override;
   void UpdateControls() override;
-  void CopyChannel(int i) override;
-  void PasteChannel(int i, BOOL bNext) override;
-  void IncrementAddresses() override;
-  void RenewCopy(int i) override;
-  BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
-  void EmptyCopy() override { m_copy.filled = 0; }
 
-  // The source and the Modbus and SLMP point inputs, for the helpers the
-  // pages share. Source "Ai" offers two channel numbers.
-  SourceInputs Source();
-  PointInputs Points();
+  // Point-channel hooks. Source "Ai" offers two channel numbers.
+  Parts PartsOf(int i) override;
+  SourceInputs Source() override;
+  PointInputs Points() override;
   // 1 "INT", 2 "UINT", else 0 ("%").
   int GetTypeIndex();
   // 2-5 from "Partitions"; 0 for "Disable".
@@ -52,8 +41,6 @@ class CDlgConfigAi : public CChannelPage {
   int FirstFailingZoneRule();
   BOOL ScalingConflict();
 
-  void OnSelchangeSource();
-  void OnSelchangeRefresh();
   void OnBnClickedZoneColor(int zone);
   void OnEnUpdateLimit();
   void OnEnUpdateScaling();
@@ -77,8 +64,6 @@ class CDlgConfigAi : public CChannelPage {
     OnBnClickedZoneColor(Z);
   }
 
-  CopyBuffer m_copy;
-  int m_nShownSource = -1;  // the source item shown, so a closed list without change changes nothing
   COLORREF m_zoneColor[kt::kZoneCount] = {};
 
   CInputStringJis m_editName;               // 1009

@@ -58,11 +58,10 @@ void LoadPair(CButton& off, CButton& on, kt::u32 value) {
   off.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
 }
 
-const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Di); }
-
 }  // namespace
 
-CDlgConfigDi::CDlgConfigDi(CWnd* pParent) : CChannelPage(IDD, pParent, TRUE) {
+CDlgConfigDi::CDlgConfigDi(CWnd* pParent)
+    : CPointChannelPage(IDD, pParent, kt::SlmpChannelKind::Di, g_strDiSlmpDeviceTypeError) {
   ON_LBN_SELCHANGE(kList, &CDlgConfigDi::OnSelchangeChannel);
   ON_CBN_SELCHANGE(kSource, &CDlgConfigDi::OnSelchangeSource);
   for (int id : {kDeviceType, kChannel}) ON_CBN_SELCHANGE(id, &CDlgConfigDi::OnSelchangeRefresh);
@@ -108,6 +107,12 @@ void CDlgConfigDi::DoDataExchange(CDataExchange* pDX) {
   }
 }
 
+SourceInputs CDlgConfigDi::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnInputs}; }
+
+PointInputs CDlgConfigDi::Points() {
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboPointKind};
+}
+
 BOOL CDlgConfigDi::OnInitDialog() {
   CDialog::OnInitDialog();
   InitSelectCombos();
@@ -140,23 +145,23 @@ BOOL CDlgConfigDi::OnInitDialog() {
   return TRUE;
 }
 
-void CDlgConfigDi::PrepareChannel(int i) { FillChannelNumbers(Source(), static_cast<int>(m_pConfig->DI[i].REG)); }
+CDlgConfigDi::Parts CDlgConfigDi::PartsOf(int i) {
+  kt::DeviceConfig& cfg = *m_pConfig;
+  return {cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i]};
+}
 
 void CDlgConfigDi::LoadChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  const kt::DiChannelConfig& di = cfg.DI[i];
-  const kt::ModbusPointConfig& modbus = cfg.MODBUS.DI[i];
-  const kt::SlmpPointConfig& slmp = cfg.SLMP.DI[i];
+  const Parts parts = PartsOf(i);
+  const kt::DiChannelConfig& di = parts.channel;
 
   m_editName.SetTextUtf8(di.NAME);
   m_editComment.SetTextUtf8(di.COMMENT);
-  LoadSource(Source(), di.REG, di.CHNO);
-  LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
-  m_comboPointKind.SetCurSel(modbus.TYPE == kModbusCoil ? 0 : 1);
+  LoadSourceAndPoints(parts);
+  m_comboPointKind.SetCurSel(parts.modbus.TYPE == kModbusCoil ? 0 : 1);
   m_comboInvert.SetCurSel(di.INVERT == 1 ? 1 : 0);
 
   for (int s : {kOn, kOff}) {
-    const kt::DiStateEventConfig& zone = cfg.ALARM.DI[i].ZONE[s];
+    const kt::DiStateEventConfig& zone = parts.events.ZONE[s];
     StateControls& c = m_state[s];
     c.disp.SetTextUtf8(zone.DISP);
     c.delay.SetValue(zone.DELAY);
@@ -168,20 +173,17 @@ void CDlgConfigDi::LoadChannel(int i) {
 }
 
 void CDlgConfigDi::StoreChannel(int i) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  kt::DiChannelConfig& di = cfg.DI[i];
-  kt::ModbusPointConfig& modbus = cfg.MODBUS.DI[i];
-  kt::SlmpPointConfig& slmp = cfg.SLMP.DI[i];
+  const Parts parts = PartsOf(i);
+  kt::DiChannelConfig& di = parts.channel;
 
   StoreText(m_editName, di.NAME);
   StoreText(m_editComment, di.COMMENT);
-  StoreSource(Source(), di.REG, di.CHNO);
-  StorePointInputs(Points(), DeviceTable(), modbus, slmp);
-  modbus.TYPE = m_comboPointKind.GetCurItem() == 0 ? kModbusCoil : kModbusInput;
+  StoreSourceAndPoints(parts);
+  parts.modbus.TYPE = m_comboPointKind.GetCurItem() == 0 ? kModbusCoil : kModbusInput;
   di.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
 
   for (int s : {kOn, kOff}) {
-    kt::DiStateEventConfig& zone = cfg.ALARM.DI[i].ZONE[s];
+    kt::DiStateEventConfig& zone = parts.events.ZONE[s];
     const StateControls& c = m_state[s];
     StoreText(c.disp, zone.DISP);
     zone.DELAY = c.delay.m_nValue;
@@ -205,19 +207,6 @@ void CDlgConfigDi::UpdateControls() {
     }
   }
 }
-
-BOOL CDlgConfigDi::CheckControls(BOOL bShowError) {
-  if (!m_errors.Check(bShowError)) return FALSE;
-  if (m_comboDeviceType.CheckSelection()) return TRUE;
-  if (bShowError) AfxMessageBox(g_strDiSlmpDeviceTypeError, MB_ICONERROR);
-  return FALSE;
-}
-
-void CDlgConfigDi::OnSelchangeSource() {
-  if (ChangeSource(Source())) RefreshControls();
-}
-
-void CDlgConfigDi::OnSelchangeRefresh() { RefreshControls(); }
 
 void CDlgConfigDi::OnBnClickedColor(int state) {
   // The dialog opens on its own default, not on the state's colour.
@@ -262,31 +251,7 @@ void CDlgConfigDi::OnPaint() {
   }
 }
 
-void CDlgConfigDi::CopyChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Copy(cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i]);
-}
-
-void CDlgConfigDi::PasteChannel(int i, BOOL bNext) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Paste(cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i], bNext);
-}
-
-void CDlgConfigDi::IncrementAddresses() { IncrementPointAddresses(Points()); }
-
-SourceInputs CDlgConfigDi::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnInputs}; }
-
-PointInputs CDlgConfigDi::Points() {
-  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboPointKind};
-}
-
-void CDlgConfigDi::RenewCopy(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Renew(cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i]);
-}
-
 BOOL CDlgConfigDi::CheckSettings(BOOL bShowError) {
   return CheckSlmpDeviceTypes(*m_pConfig, kt::SlmpChannelKind::Di, "DI", g_strDiSlmpDeviceTypeError, bShowError);
 }
 
-void CDlgConfigDi::PrepareSave() { kt::DeriveSlmpCommands(*m_pConfig, kt::SlmpChannelKind::Di); }

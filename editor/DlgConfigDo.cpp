@@ -44,8 +44,6 @@ void StoreText(const CWnd& edit, char (&field)[N]) {
   if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
 }
 
-const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Do); }
-
 // The four numbers of a dotted IPv4 address text (each 0-255, decimal,
 // nothing else), or nothing.
 std::optional<std::array<int, 4>> ParseAddress(const char (&text)[32]) {
@@ -93,7 +91,8 @@ void DerivedSlmpPair(const kt::DeviceConfig& cfg, int k, int p, kt::u32& command
 
 }  // namespace
 
-CDlgConfigDo::CDlgConfigDo(CWnd* pParent) : CChannelPage(IDD, pParent, TRUE) {
+CDlgConfigDo::CDlgConfigDo(CWnd* pParent)
+    : CPointChannelPage(IDD, pParent, kt::SlmpChannelKind::Do, g_strDoSlmpDeviceTypeError) {
   ON_LBN_SELCHANGE(kList, &CDlgConfigDo::OnSelchangeChannel);
   ON_CBN_SELCHANGE(kSource, &CDlgConfigDo::OnSelchangeSource);
   for (int id : {kChannel, kDeviceType}) ON_CBN_SELCHANGE(id, &CDlgConfigDo::OnSelchangeRefresh);
@@ -122,6 +121,12 @@ void CDlgConfigDo::DoDataExchange(CDataExchange* pDX) {
   }
 }
 
+SourceInputs CDlgConfigDo::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnOutputs}; }
+
+PointInputs CDlgConfigDo::Points() {
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboPointKind};
+}
+
 BOOL CDlgConfigDo::OnInitDialog() {
   CDialog::OnInitDialog();
   InitSelectCombos();
@@ -146,41 +151,38 @@ BOOL CDlgConfigDo::OnInitDialog() {
   return TRUE;
 }
 
-void CDlgConfigDo::PrepareChannel(int i) { FillChannelNumbers(Source(), static_cast<int>(m_pConfig->DO[i].REG)); }
+CDlgConfigDo::Parts CDlgConfigDo::PartsOf(int i) {
+  kt::DeviceConfig& cfg = *m_pConfig;
+  return {cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i]};
+}
 
 void CDlgConfigDo::LoadChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  const kt::DoChannelConfig& out = cfg.DO[i];
-  const kt::ModbusPointConfig& modbus = cfg.MODBUS.DO[i];
-  const kt::SlmpPointConfig& slmp = cfg.SLMP.DO[i];
+  const Parts parts = PartsOf(i);
+  const kt::DoChannelConfig& out = parts.channel;
 
   m_editName.SetTextUtf8(out.NAME);
   m_editComment.SetTextUtf8(out.COMMENT);
-  LoadSource(Source(), out.REG, out.CHNO);
-  LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
+  LoadSourceAndPoints(parts);
   m_comboPointKind.SetCurSel(0);
   m_comboInvert.SetCurSel(out.INVERT == 1 ? 1 : 0);
   for (int s : {kOn, kOff}) {
-    m_editDisp[s].SetTextUtf8(cfg.ALARM.DO[i].ZONE[s].DISP);
-    (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue24(cfg.ALARM.DO[i].ZONE[s].COLOR);
+    m_editDisp[s].SetTextUtf8(parts.events.ZONE[s].DISP);
+    (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue24(parts.events.ZONE[s].COLOR);
   }
 }
 
 void CDlgConfigDo::StoreChannel(int i) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  kt::DoChannelConfig& out = cfg.DO[i];
-  kt::ModbusPointConfig& modbus = cfg.MODBUS.DO[i];
-  kt::SlmpPointConfig& slmp = cfg.SLMP.DO[i];
+  const Parts parts = PartsOf(i);
+  kt::DoChannelConfig& out = parts.channel;
 
   StoreText(m_editName, out.NAME);
   StoreText(m_editComment, out.COMMENT);
-  StoreSource(Source(), out.REG, out.CHNO);
-  StorePointInputs(Points(), DeviceTable(), modbus, slmp);
-  modbus.TYPE = kModbusCoils;
+  StoreSourceAndPoints(parts);
+  parts.modbus.TYPE = kModbusCoils;
   out.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
   for (int s : {kOn, kOff}) {
-    StoreText(m_editDisp[s], cfg.ALARM.DO[i].ZONE[s].DISP);
-    cfg.ALARM.DO[i].ZONE[s].COLOR = kt::SwapRedBlue24(s == kOn ? m_onColor : m_offColor);
+    StoreText(m_editDisp[s], parts.events.ZONE[s].DISP);
+    parts.events.ZONE[s].COLOR = kt::SwapRedBlue24(s == kOn ? m_onColor : m_offColor);
   }
 }
 
@@ -193,19 +195,6 @@ void CDlgConfigDo::UpdateControls() {
     m_btnColor[s].EnableWindow(TRUE);
   }
 }
-
-BOOL CDlgConfigDo::CheckControls(BOOL bShowError) {
-  if (!m_errors.Check(bShowError)) return FALSE;
-  if (m_comboDeviceType.CheckSelection()) return TRUE;
-  if (bShowError) AfxMessageBox(g_strDoSlmpDeviceTypeError, MB_ICONERROR);
-  return FALSE;
-}
-
-void CDlgConfigDo::OnSelchangeSource() {
-  if (ChangeSource(Source())) RefreshControls();
-}
-
-void CDlgConfigDo::OnSelchangeRefresh() { RefreshControls(); }
 
 void CDlgConfigDo::OnBnClickedColor(int state) {
   // The dialog opens on its own default, not on the state's colour.
@@ -223,29 +212,6 @@ void CDlgConfigDo::OnPaint() {
     ScreenToClient(&rc);
     dc.FillSolidRect(rc, s == kOn ? m_onColor : m_offColor);
   }
-}
-
-void CDlgConfigDo::CopyChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Copy(cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i]);
-}
-
-void CDlgConfigDo::PasteChannel(int i, BOOL bNext) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Paste(cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i], bNext);
-}
-
-void CDlgConfigDo::IncrementAddresses() { IncrementPointAddresses(Points()); }
-
-SourceInputs CDlgConfigDo::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnOutputs}; }
-
-PointInputs CDlgConfigDo::Points() {
-  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboPointKind};
-}
-
-void CDlgConfigDo::RenewCopy(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Renew(cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i]);
 }
 
 BOOL CDlgConfigDo::CheckSettings(BOOL bShowError) {
@@ -300,4 +266,3 @@ BOOL CDlgConfigDo::IsDistinctDestination(int i, int j) {
   return TRUE;
 }
 
-void CDlgConfigDo::PrepareSave() { kt::DeriveSlmpCommands(*m_pConfig, kt::SlmpChannelKind::Do); }
