@@ -8,6 +8,20 @@
 CChannelPage::CChannelPage(UINT nIDTemplate, CWnd* pParent, BOOL bPastePlus)
     : CTabDialog(nIDTemplate, pParent), m_bPastePlus(bPastePlus) {}
 
+BOOL CChannelPage::OnInitDialog() {
+  CDialog::OnInitDialog();
+  InitSelectCombos();
+  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+  return TRUE;
+}
+
+void CChannelPage::ShowFirstChannel() {
+  m_nCurChannel = 0;
+  PrepareChannel(0);
+  LoadChannel(0);
+  UpdateControls();
+}
+
 void CChannelPage::PrepareChannel(int) {}
 void CChannelPage::IncrementAddresses() {}
 void CChannelPage::RenewCopy(int) {}

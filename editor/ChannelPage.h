@@ -54,6 +54,12 @@ class CChannelPage : public CTabDialog {
   virtual void EmptyCopy() = 0;
 
   // --- the pattern ---------------------------------------------------------
+  // The first steps of every channel page's OnInitDialog: the dialog's own,
+  // the select-only combo boxes, and the list's right click, which asks for
+  // the channel menu.
+  BOOL OnInitDialog() override;
+  // The last step: channel 0 shown, with its enabled states.
+  void ShowFirstChannel();
   // Check, then store the shown channel; empties the copy buffer. FALSE
   // (nothing stored) when the check fails.
   BOOL StorePage(BOOL bShowError) override;
@@ -209,6 +215,13 @@ class CPointChannelPage : public CChannelPage {
   virtual Parts PartsOf(int i) = 0;
   virtual SourceInputs Source() = 0;
   virtual PointInputs Points() = 0;
+
+  // As every channel page, then the point inputs, on the page's device table.
+  BOOL OnInitDialog() override {
+    CChannelPage::OnInitDialog();
+    InitPointInputs(Points(), m_errors, DeviceTable());
+    return TRUE;
+  }
 
   // --- channel-page hooks ---------------------------------------------------
   // The number inputs, then the device type, whose message is shown with

@@ -123,14 +123,9 @@ PointInputs CDlgConfigAi::Points() {
 }
 
 BOOL CDlgConfigAi::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSelectCombos();
-
-  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+  CPointChannelPage::OnInitDialog();
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
-
-  InitPointInputs(Points(), m_errors, DeviceTable());
   m_editZero.SetRange(-1000000, 1000000, 0);
   m_errors.Add(&m_editZero, QStringLiteral("Setting error: Scaling 0%"));
   m_editSpan.SetRange(-1000000, 1000000, 100);
@@ -164,10 +159,7 @@ BOOL CDlgConfigAi::OnInitDialog() {
   for (const char* s : {"2", "3", "4", "5"}) m_comboPartitions.AddString(QString::fromLatin1(s));
   m_editUnit.SetMaxLength(8);
 
-  m_nCurChannel = 0;
-  PrepareChannel(0);
-  LoadChannel(0);
-  UpdateControls();
+  ShowFirstChannel();
 
   m_editUpper[0].m_aHighlight[0].Set(this, &CDlgConfigAi::HighlightLimitAt<0>);
   m_editUpper[1].m_aHighlight[0].Set(this, &CDlgConfigAi::HighlightLimitAt<1>);

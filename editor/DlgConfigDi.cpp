@@ -114,14 +114,9 @@ PointInputs CDlgConfigDi::Points() {
 }
 
 BOOL CDlgConfigDi::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSelectCombos();
-
-  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+  CPointChannelPage::OnInitDialog();
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
-
-  InitPointInputs(Points(), m_errors, DeviceTable());
 
   m_listChannel.AddNumbers(QStringLiteral("DI"), 1, kt::kDiCount);
   for (const char* s : {"None", "Di", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
@@ -138,10 +133,7 @@ BOOL CDlgConfigDi::OnInitDialog() {
                                              : QStringLiteral("Setting error: OFF Delay time"));
   }
 
-  m_nCurChannel = 0;
-  PrepareChannel(0);
-  LoadChannel(0);
-  UpdateControls();
+  ShowFirstChannel();
   return TRUE;
 }
 

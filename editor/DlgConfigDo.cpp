@@ -128,14 +128,9 @@ PointInputs CDlgConfigDo::Points() {
 }
 
 BOOL CDlgConfigDo::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSelectCombos();
-
-  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+  CPointChannelPage::OnInitDialog();
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
-
-  InitPointInputs(Points(), m_errors, DeviceTable());
 
   m_listChannel.AddNumbers(QStringLiteral("DO"), 1, kt::kDoCount);
   for (const char* s : {"None", "Do", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
@@ -144,10 +139,7 @@ BOOL CDlgConfigDo::OnInitDialog() {
   m_comboInvert.AddString(LoadString(106));
   for (auto& edit : m_editDisp) edit.SetMaxLength(8);
 
-  m_nCurChannel = 0;
-  PrepareChannel(0);
-  LoadChannel(0);
-  UpdateControls();
+  ShowFirstChannel();
   return TRUE;
 }
 

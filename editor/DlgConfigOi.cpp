@@ -158,10 +158,7 @@ void CDlgConfigOi::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CDlgConfigOi::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSelectCombos();
-
-  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+  CChannelPage::OnInitDialog();
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
   m_editUnit.SetMaxLength(8);
@@ -190,9 +187,7 @@ BOOL CDlgConfigOi::OnInitDialog() {
     m_editZoneName[z].SetMaxLength(16);
   }
 
-  m_nCurChannel = 0;
-  LoadChannel(0);
-  UpdateControls();
+  ShowFirstChannel();
 
   m_editUpper[0].m_aHighlight[0].Set(this, &CDlgConfigOi::HighlightLimit<true, 0>);
   m_editUpper[1].m_aHighlight[0].Set(this, &CDlgConfigOi::HighlightLimit<true, 1>);
