@@ -465,13 +465,10 @@ inline void CopyText(char (&dst)[N], const char* src) {
 }
 
 // The record keeps a colour as 0xRRGGBB, the screen as 0x00BBGGRR: red and
-// blue change places, the same swap either way. Bits 8-15 and 24-31 stay, so
-// a colour swapped for the screen and back is the one the record held.
+// blue change places, the same swap either way. Colours have 24 bits (the
+// document refuses more), so nothing lives in the top byte.
 constexpr u32 SwapRedBlue(u32 color) {
-    return (color & 0xFF00FF00u) | ((color & 0xFFu) << 16) | ((color >> 16) & 0xFFu);
+    return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
 }
-// The same swap of the 24 colour bits alone: whatever the record held in its
-// top byte is dropped on the way.
-constexpr u32 SwapRedBlue24(u32 color) { return SwapRedBlue(color) & 0xFFFFFFu; }
 
 }  // namespace kt

@@ -199,7 +199,7 @@ void CDlgConfigAi::LoadChannel(int i) {
   for (int z = 1; z < kt::kZoneCount; ++z) m_editLower[z - 1].SetValue(events.ZONE[z].LEVEL[0].LIM);
   for (int z = 0; z < kt::kZoneCount - 1; ++z) m_editUpper[z].SetValue(events.ZONE[z].LEVEL[1].LIM);
   for (int z = 0; z < kt::kZoneCount; ++z) {
-    m_zoneColor[z] = kt::SwapRedBlue24(events.ZONE[z].COLOR);
+    m_zoneColor[z] = kt::SwapRedBlue(events.ZONE[z].COLOR);
     m_editZoneName[z].SetTextUtf8(events.ZONE[z].NAME);
   }
 }
@@ -224,7 +224,7 @@ void CDlgConfigAi::StoreChannel(int i) {
   for (int z = 0; z < kt::kZoneCount; ++z) {
     StoreText(m_editZoneName[z], events.ZONE[z].NAME);
     events.ZONE[z].DELAY = m_editDelay[z].m_nValue;
-    events.ZONE[z].COLOR = kt::SwapRedBlue24(m_zoneColor[z]);
+    events.ZONE[z].COLOR = kt::SwapRedBlue(m_zoneColor[z]);
   }
   for (int z = 0; z < kt::kZoneCount - 1; ++z) {
     events.ZONE[z].LEVEL[1].LIM = m_editUpper[z].m_dValue;

@@ -158,7 +158,7 @@ void CDlgConfigDi::LoadChannel(int i) {
     c.disp.SetTextUtf8(zone.DISP);
     c.delay.SetValue(zone.DELAY);
     c.msg.SetTextUtf8(zone.MSG);
-    (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue24(zone.COLOR);
+    (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue(zone.COLOR);
     LoadPair(c.trecOff, c.trecOn, zone.TREC);
     LoadPair(c.trigOff, c.trigOn, zone.TRIG);
   }
@@ -180,7 +180,7 @@ void CDlgConfigDi::StoreChannel(int i) {
     StoreText(c.disp, zone.DISP);
     zone.DELAY = c.delay.m_nValue;
     StoreText(c.msg, zone.MSG);
-    zone.COLOR = kt::SwapRedBlue24(s == kOn ? m_onColor : m_offColor);
+    zone.COLOR = kt::SwapRedBlue(s == kOn ? m_onColor : m_offColor);
     zone.TREC = c.trecOn.GetCheck() == BST_CHECKED ? 1 : 0;
     zone.TRIG = c.trigOn.GetCheck() == BST_CHECKED ? 1 : 0;
   }

@@ -159,7 +159,7 @@ void CDlgConfigDo::LoadChannel(int i) {
   m_comboInvert.SetCurSel(out.INVERT == 1 ? 1 : 0);
   for (int s : {kOn, kOff}) {
     m_editDisp[s].SetTextUtf8(parts.events.ZONE[s].DISP);
-    (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue24(parts.events.ZONE[s].COLOR);
+    (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue(parts.events.ZONE[s].COLOR);
   }
 }
 
@@ -174,7 +174,7 @@ void CDlgConfigDo::StoreChannel(int i) {
   out.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
   for (int s : {kOn, kOff}) {
     StoreText(m_editDisp[s], parts.events.ZONE[s].DISP);
-    parts.events.ZONE[s].COLOR = kt::SwapRedBlue24(s == kOn ? m_onColor : m_offColor);
+    parts.events.ZONE[s].COLOR = kt::SwapRedBlue(s == kOn ? m_onColor : m_offColor);
   }
 }
 
