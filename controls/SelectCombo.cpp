@@ -1,6 +1,7 @@
 #include "SelectCombo.h"
 
 #include "DeviceConfig.h"
+#include "InputString.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -8,7 +9,6 @@
 #include <QPalette>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -113,10 +113,7 @@ void CSelectCombo::AddNumbers(const CString& prefix, int start, int count) {
 }
 
 void CSelectCombo::AddChannelItem(const char* prefix, int number, const char* name, std::size_t width) {
-  // A name fills its field at most; it is not read past the field.
-  const std::size_t length = strnlen(name, width);
-  AddString(QLatin1String(prefix) + QString::number(number) + QLatin1String("  ") +
-            QString::fromUtf8(name, static_cast<qsizetype>(length)));
+  AddString(QLatin1String(prefix) + QString::number(number) + QLatin1String("  ") + kt::FieldText(name, width));
 }
 
 void CSelectCombo::FillAiChannels(const kt::AiChannelConfig* channels) {
