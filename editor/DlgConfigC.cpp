@@ -114,9 +114,7 @@ BOOL CDlgConfigC::OnInitDialog() {
 
 void CDlgConfigC::LoadChannel(int p) {
   const kt::PeerConfig& peer = m_pConfig->C[p];
-  const BOOL enabled = peer.MODE == 1;
-  m_radioEnable.SetCheck(enabled ? BST_CHECKED : BST_UNCHECKED);
-  m_radioDisable.SetCheck(enabled ? BST_UNCHECKED : BST_CHECKED);
+  kt::LoadSwitch(m_radioDisable, m_radioEnable, peer.MODE);
   m_comboProtocol.SetCurSel(static_cast<int>(peer.PROTOCOL));
 
   // The record's text need not end within its width when it came from a
@@ -129,9 +127,7 @@ void CDlgConfigC::LoadChannel(int p) {
   m_editPeriod.SetValue(peer.PERIOD);
   m_editTimeout.SetValue(peer.TIMEOUT);
 
-  const BOOL variable = m_pConfig->MODBUS.C[p].TYPE == 1;
-  m_radioVariable.SetCheck(variable ? BST_CHECKED : BST_UNCHECKED);
-  m_radioFixed.SetCheck(variable ? BST_UNCHECKED : BST_CHECKED);
+  kt::LoadSwitch(m_radioFixed, m_radioVariable, m_pConfig->MODBUS.C[p].TYPE);
   m_editUnitId.SetValue(m_pConfig->MODBUS.C[p].NODE);
 
   const kt::SlmpPeerConfig& slmp = m_pConfig->SLMP.C[p];
@@ -143,7 +139,7 @@ void CDlgConfigC::LoadChannel(int p) {
 
 void CDlgConfigC::StoreChannel(int p) {
   kt::PeerConfig& peer = m_pConfig->C[p];
-  peer.MODE = m_radioEnable.GetCheck() == BST_CHECKED ? 1 : 0;
+  peer.MODE = kt::StoreSwitch(m_radioEnable);
   const int protocol = SelectedItem(m_comboProtocol);
   peer.PROTOCOL = protocol < 0 ? 0 : static_cast<kt::u32>(protocol);
   m_editAddress.GetAddress(peer.IP);
@@ -151,7 +147,7 @@ void CDlgConfigC::StoreChannel(int p) {
   peer.PERIOD = m_editPeriod.m_nValue;
   peer.TIMEOUT = m_editTimeout.m_nValue;
 
-  m_pConfig->MODBUS.C[p].TYPE = m_radioVariable.GetCheck() == BST_CHECKED ? 1 : 0;
+  m_pConfig->MODBUS.C[p].TYPE = kt::StoreSwitch(m_radioVariable);
   m_pConfig->MODBUS.C[p].NODE = static_cast<kt::u8>(m_editUnitId.m_nValue);
 
   kt::SlmpPeerConfig& slmp = m_pConfig->SLMP.C[p];

@@ -111,27 +111,23 @@ BOOL CDlgConfigCom::OnInitDialog() {
 
 void CDlgConfigCom::LoadSettings() {
   const kt::DeviceConfig& cfg = *m_pConfig;
-  auto loadMode = [this](int disable, int enable, kt::u32 mode) {
-    CheckDlgButton(enable, mode == 1 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(disable, mode == 1 ? BST_UNCHECKED : BST_CHECKED);
-  };
-  loadMode(kHttpDisable, kHttpEnable, cfg.WEB.MODE);
+  kt::LoadSwitch(*this, kHttpDisable, kHttpEnable, cfg.WEB.MODE);
   m_editHttpPort.SetValue(cfg.WEB.PORT);
   kt::LoadText(m_editAdminLogin, cfg.WEB.ADMIN.LOGIN);
   kt::LoadText(m_editAdminPassword, cfg.WEB.ADMIN.PASSWORD);
   kt::LoadText(m_editGuestLogin, cfg.WEB.GUEST_LOGIN);
   kt::LoadText(m_editGuestPassword, cfg.WEB.GUEST_PASSWORD);
 
-  loadMode(kModbusDisable, kModbusEnable, cfg.MODTD.MODE);
+  kt::LoadSwitch(*this, kModbusDisable, kModbusEnable, cfg.MODTD.MODE);
   m_editModbusPort.SetValue(cfg.MODTD.PORT);
   m_editLinger.SetValue(cfg.MODTD.LINGER);
 
-  loadMode(kFtpDisable, kFtpEnable, cfg.FTPD.MODE);
+  kt::LoadSwitch(*this, kFtpDisable, kFtpEnable, cfg.FTPD.MODE);
   m_editFtpPort.SetValue(cfg.FTPD.PORT);
   kt::LoadText(m_editFtpLogin, cfg.FTPD.LOGIN);
   kt::LoadText(m_editFtpPassword, cfg.FTPD.PASSWORD);
 
-  loadMode(kSntpDisable, kSntpEnable, cfg.SNTP.MODE);
+  kt::LoadSwitch(*this, kSntpDisable, kSntpEnable, cfg.SNTP.MODE);
   kt::LoadText(m_editSntpServer, cfg.SNTP.SERVER);
   const int hour = cfg.SNTP.EXECTIME.HOUR;
   const int min = cfg.SNTP.EXECTIME.MIN;
@@ -141,29 +137,28 @@ void CDlgConfigCom::LoadSettings() {
 
 void CDlgConfigCom::StoreSettings() {
   kt::DeviceConfig& cfg = *m_pConfig;
-  auto mode = [this](int enable) -> kt::u32 { return IsDlgButtonChecked(enable) == BST_CHECKED ? 1 : 0; };
   auto selection = [](const CSelectCombo& combo) {
     const int sel = combo.GetCurSel();
     return sel < 0 ? 0 : sel + combo.m_nOffset;
   };
 
-  cfg.WEB.MODE = mode(kHttpEnable);
+  cfg.WEB.MODE = kt::StoreSwitch(*this, kHttpEnable);
   cfg.WEB.PORT = m_editHttpPort.m_nValue;
   kt::StoreText(m_editAdminLogin, cfg.WEB.ADMIN.LOGIN);
   kt::StoreText(m_editAdminPassword, cfg.WEB.ADMIN.PASSWORD);
   kt::StoreText(m_editGuestLogin, cfg.WEB.GUEST_LOGIN);
   kt::StoreText(m_editGuestPassword, cfg.WEB.GUEST_PASSWORD);
 
-  cfg.MODTD.MODE = mode(kModbusEnable);
+  cfg.MODTD.MODE = kt::StoreSwitch(*this, kModbusEnable);
   cfg.MODTD.PORT = m_editModbusPort.m_nValue;
   cfg.MODTD.LINGER = m_editLinger.m_nValue;
 
-  cfg.FTPD.MODE = mode(kFtpEnable);
+  cfg.FTPD.MODE = kt::StoreSwitch(*this, kFtpEnable);
   cfg.FTPD.PORT = m_editFtpPort.m_nValue;
   kt::StoreText(m_editFtpLogin, cfg.FTPD.LOGIN);
   kt::StoreText(m_editFtpPassword, cfg.FTPD.PASSWORD);
 
-  cfg.SNTP.MODE = mode(kSntpEnable);
+  cfg.SNTP.MODE = kt::StoreSwitch(*this, kSntpEnable);
   kt::StoreText(m_editSntpServer, cfg.SNTP.SERVER);
   cfg.SNTP.EXECTIME.HOUR = selection(m_comboExecHour);
   cfg.SNTP.EXECTIME.MIN = selection(m_comboExecMin);

@@ -23,14 +23,6 @@ enum : int {
   kFailureOutput = 1426,
 };
 
-// A switch of the record: 1 is "Enable", anything else "Disable".
-void LoadSwitch(CButton& disable, CButton& enable, kt::u32 value) {
-  enable.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
-  disable.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
-}
-
-kt::u32 StoreSwitch(const CButton& enable) { return enable.GetCheck() == BST_CHECKED ? 1 : 0; }
-
 }  // namespace
 
 CDlgConfigCom2::CDlgConfigCom2(CWnd* pParent) : CTabDialog(IDD, pParent) {
@@ -71,10 +63,9 @@ BOOL CDlgConfigCom2::OnInitDialog() {
 
 void CDlgConfigCom2::LoadSettings() {
   const kt::FtpClientConfig& ftp = m_pConfig->FTPC;
-  CheckDlgButton(kModeEnable, ftp.MODE == 1 ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(kModeDisable, ftp.MODE == 1 ? BST_UNCHECKED : BST_CHECKED);
-  LoadSwitch(m_radioExplicitDisable, m_radioExplicitEnable, ftp.ACC.EXPLICIT);
-  LoadSwitch(m_radioPasvDisable, m_radioPasvEnable, ftp.ACC.PASV);
+  kt::LoadSwitch(*this, kModeDisable, kModeEnable, ftp.MODE);
+  kt::LoadSwitch(m_radioExplicitDisable, m_radioExplicitEnable, ftp.ACC.EXPLICIT);
+  kt::LoadSwitch(m_radioPasvDisable, m_radioPasvEnable, ftp.ACC.PASV);
   kt::LoadText(m_editServer, ftp.ACC.SERVER);
   kt::LoadText(m_editLogin, ftp.ACC.LOGIN);
   kt::LoadText(m_editPassword, ftp.ACC.PASSWORD);
@@ -84,9 +75,9 @@ void CDlgConfigCom2::LoadSettings() {
 
 void CDlgConfigCom2::StoreSettings() {
   kt::FtpClientConfig& ftp = m_pConfig->FTPC;
-  ftp.MODE = IsDlgButtonChecked(kModeEnable) == BST_CHECKED ? 1 : 0;
-  ftp.ACC.EXPLICIT = StoreSwitch(m_radioExplicitEnable);
-  ftp.ACC.PASV = StoreSwitch(m_radioPasvEnable);
+  ftp.MODE = kt::StoreSwitch(*this, kModeEnable);
+  ftp.ACC.EXPLICIT = kt::StoreSwitch(m_radioExplicitEnable);
+  ftp.ACC.PASV = kt::StoreSwitch(m_radioPasvEnable);
   kt::StoreText(m_editServer, ftp.ACC.SERVER);
   kt::StoreText(m_editSubdir, ftp.ACC.SUBDIR);
   kt::StoreText(m_editLogin, ftp.ACC.LOGIN);

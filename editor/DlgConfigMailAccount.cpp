@@ -64,9 +64,7 @@ BOOL CDlgConfigMailAccount::OnInitDialog() {
 }
 
 void CDlgConfigMailAccount::LoadSettings() {
-  const bool enabled = m_smtp.MODE == 1;
-  CheckDlgButton(kEnable, enabled ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(kDisable, enabled ? BST_UNCHECKED : BST_CHECKED);
+  kt::LoadSwitch(*this, kDisable, kEnable, m_smtp.MODE);
   kt::LoadText(m_editServer, m_smtp.SERVER);
   kt::LoadText(m_editLogin, m_smtp.LOGIN);
   kt::LoadText(m_editPassword, m_smtp.PASSWORD);
@@ -76,7 +74,7 @@ void CDlgConfigMailAccount::LoadSettings() {
 }
 
 void CDlgConfigMailAccount::StoreSettings() {
-  m_smtp.MODE = IsDlgButtonChecked(kEnable) == BST_CHECKED ? 1 : 0;
+  m_smtp.MODE = kt::StoreSwitch(*this, kEnable);
   kt::StoreText(m_editServer, m_smtp.SERVER);
   kt::StoreText(m_editLogin, m_smtp.LOGIN);
   kt::StoreText(m_editPassword, m_smtp.PASSWORD);
