@@ -148,6 +148,8 @@ int CSelectCombo::GetCurItem() const {
   return shown < 0 ? -1 : shown + m_nOffset;
 }
 
+int CSelectCombo::GetCurItemOrZero() const { return std::max(GetCurItem(), 0); }
+
 BOOL CSelectCombo::CheckSelection() {
   m_bError = FALSE;
   UpdateListColors();

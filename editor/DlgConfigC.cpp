@@ -41,12 +41,6 @@ enum : int {
   kErrorOutput = 1458,
 };
 
-// The absolute item index of a select-only combo, or -1 without a selection.
-int SelectedItem(const CSelectCombo& combo) {
-  const int sel = combo.GetCurSel();
-  return sel < 0 ? -1 : sel + combo.m_nOffset;
-}
-
 }  // namespace
 
 CDlgConfigC::CDlgConfigC(CWnd* pParent) : CTabDialog(IDD, pParent) {
@@ -140,8 +134,7 @@ void CDlgConfigC::LoadChannel(int p) {
 void CDlgConfigC::StoreChannel(int p) {
   kt::PeerConfig& peer = m_pConfig->C[p];
   peer.MODE = kt::StoreSwitch(m_radioEnable);
-  const int protocol = SelectedItem(m_comboProtocol);
-  peer.PROTOCOL = protocol < 0 ? 0 : static_cast<kt::u32>(protocol);
+  peer.PROTOCOL = static_cast<kt::u32>(m_comboProtocol.GetCurItemOrZero());
   m_editAddress.GetAddress(peer.IP);
   peer.PORT = m_editPort.m_nValue;
   peer.PERIOD = m_editPeriod.m_nValue;
@@ -154,8 +147,7 @@ void CDlgConfigC::StoreChannel(int p) {
   slmp.NETWORK = static_cast<kt::u8>(m_editNetwork.m_nValue);
   slmp.STATION = static_cast<kt::u8>(m_editStation.m_nValue);
   slmp.CPU = static_cast<kt::u16>(m_editCpu.m_nValue);
-  const int type = SelectedItem(m_comboType);
-  slmp.TYPE = type < 0 ? 0 : static_cast<kt::u32>(type);
+  slmp.TYPE = static_cast<kt::u32>(m_comboType.GetCurItemOrZero());
 }
 
 void CDlgConfigC::UpdateControls() {
@@ -167,7 +159,7 @@ void CDlgConfigC::UpdateControls() {
                         static_cast<CWnd*>(&m_editTimeout)}) {
     control->EnableWindow(TRUE);
   }
-  switch (SelectedItem(m_comboProtocol)) {
+  switch (m_comboProtocol.GetCurItem()) {
     case kt::kProtocolModbusTcp:
       m_radioFixed.EnableWindow(TRUE);
       m_radioVariable.EnableWindow(TRUE);

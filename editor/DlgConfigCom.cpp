@@ -137,11 +137,6 @@ void CDlgConfigCom::LoadSettings() {
 
 void CDlgConfigCom::StoreSettings() {
   kt::DeviceConfig& cfg = *m_pConfig;
-  auto selection = [](const CSelectCombo& combo) {
-    const int sel = combo.GetCurSel();
-    return sel < 0 ? 0 : sel + combo.m_nOffset;
-  };
-
   cfg.WEB.MODE = kt::StoreSwitch(*this, kHttpEnable);
   cfg.WEB.PORT = m_editHttpPort.m_nValue;
   kt::StoreText(m_editAdminLogin, cfg.WEB.ADMIN.LOGIN);
@@ -160,8 +155,8 @@ void CDlgConfigCom::StoreSettings() {
 
   cfg.SNTP.MODE = kt::StoreSwitch(*this, kSntpEnable);
   kt::StoreText(m_editSntpServer, cfg.SNTP.SERVER);
-  cfg.SNTP.EXECTIME.HOUR = selection(m_comboExecHour);
-  cfg.SNTP.EXECTIME.MIN = selection(m_comboExecMin);
+  cfg.SNTP.EXECTIME.HOUR = m_comboExecHour.GetCurItemOrZero();
+  cfg.SNTP.EXECTIME.MIN = m_comboExecMin.GetCurItemOrZero();
 }
 
 void CDlgConfigCom::UpdateControls() {

@@ -39,8 +39,7 @@ void CDlgConfigLog::StoreSettings() {
   log.LOG.SYS = kt::StoreSwitch(m_radioSysEnable);
   log.LOG.EVE = kt::StoreSwitch(m_radioEveEnable);
   log.LOG.COM = kt::StoreSwitch(m_radioComEnable);
-  const int sel = m_comboEncode.GetCurSel();
-  log.ENCODE = sel < 0 ? 0 : static_cast<kt::u32>(sel + m_comboEncode.m_nOffset);
+  log.ENCODE = static_cast<kt::u32>(m_comboEncode.GetCurItemOrZero());
 }
 
 BOOL CDlgConfigLog::StorePage(BOOL) {

@@ -79,8 +79,8 @@ void CDlgConfigMailAccount::StoreSettings() {
   kt::StoreText(m_editLogin, m_smtp.LOGIN);
   kt::StoreText(m_editPassword, m_smtp.PASSWORD);
   m_smtp.PORT = m_editPort.m_nValue;
-  m_smtp.OVERSSL = m_comboOverSsl.GetCurSel() + m_comboOverSsl.m_nOffset == 1 ? 1 : 0;
-  m_smtp.STARTTLS = m_comboStartTls.GetCurSel() + m_comboStartTls.m_nOffset == 1 ? 1 : 0;
+  m_smtp.OVERSSL = m_comboOverSsl.GetCurItem() == 1 ? 1 : 0;
+  m_smtp.STARTTLS = m_comboStartTls.GetCurItem() == 1 ? 1 : 0;
 }
 
 void CDlgConfigMailAccount::UpdateControls() {
@@ -88,7 +88,7 @@ void CDlgConfigMailAccount::UpdateControls() {
   for (int id : kData) GetDlgItem(id)->EnableWindow(FALSE);
   if (IsDlgButtonChecked(kEnable) != BST_CHECKED) return;
   for (int id : {kServer, kLogin, kPassword, kPort, kOverSsl, kFailureOutput}) GetDlgItem(id)->EnableWindow(TRUE);
-  const BOOL overSsl = m_comboOverSsl.GetCurSel() + m_comboOverSsl.m_nOffset == 1;
+  const BOOL overSsl = m_comboOverSsl.GetCurItem() == 1;
   m_comboStartTls.EnableWindow(overSsl);
 }
 
