@@ -2,6 +2,7 @@
 
 #include "DeviceConfig.h"
 #include "InputString.h"
+#include "InvalidColor.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr COLORREF kErrorColor = RGB(255, 241, 0);
 constexpr COLORREF kNormalColor = RGB(255, 255, 255);
 // Presses this close to the right edge are on the arrow button.
 constexpr int kArrowWidth = 17;
@@ -61,7 +61,7 @@ BOOL CSelectComboEdit::OnPaste() { return FALSE; }
 // ---------------------------------------------------------------------------
 // CSelectCombo
 
-CSelectCombo::CSelectCombo() : m_brError(kErrorColor), m_brNormal(kNormalColor) {}
+CSelectCombo::CSelectCombo() : m_brError(kInvalidColor), m_brNormal(kNormalColor) {}
 
 CSelectCombo::~CSelectCombo() = default;
 
@@ -188,8 +188,8 @@ void CSelectCombo::UpdateListColors() {
   if (!cb || cb->lineEdit()) return;
   if (m_bError) {
     QPalette pal = cb->palette();
-    pal.setColor(QPalette::Base, ToColor(kErrorColor));
-    pal.setColor(QPalette::Button, ToColor(kErrorColor));
+    pal.setColor(QPalette::Base, ToColor(kInvalidColor));
+    pal.setColor(QPalette::Button, ToColor(kInvalidColor));
     cb->setPalette(pal);
   } else {
     cb->setPalette(QPalette());
@@ -255,7 +255,7 @@ BOOL CSelectCombo::OnChildNotify(UINT nCode) {
 
 HBRUSH CSelectCombo::CtlColor(CDC* pDC, UINT) {
   if (m_bError) {
-    pDC->SetBkColor(kErrorColor);
+    pDC->SetBkColor(kInvalidColor);
     return &m_brError;
   }
   if (IsWindowEnabled()) {
