@@ -105,3 +105,20 @@ BOOL PageErrorList::Check(BOOL bShowError) const {
 void PageErrorList::ResetDisabledInputs() const {
   for (CInputNumber* control : m_controls) control->ResetIfDisabled();
 }
+
+// ---------------------------------------------------------------------------
+// Switches
+
+void kt::LoadSwitch(CButton& off, CButton& on, std::uint32_t value) {
+  on.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
+  off.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
+}
+
+std::uint32_t kt::StoreSwitch(const CButton& on) { return on.GetCheck() == BST_CHECKED ? 1 : 0; }
+
+void kt::LoadSwitch(CWnd& dlg, int offId, int onId, std::uint32_t value) {
+  dlg.CheckDlgButton(onId, value == 1 ? BST_CHECKED : BST_UNCHECKED);
+  dlg.CheckDlgButton(offId, value == 1 ? BST_UNCHECKED : BST_CHECKED);
+}
+
+std::uint32_t kt::StoreSwitch(const CWnd& dlg, int onId) { return dlg.IsDlgButtonChecked(onId) == BST_CHECKED ? 1 : 0; }

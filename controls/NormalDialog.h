@@ -13,12 +13,15 @@
 //                    page and shows one at a time.
 //   PageErrorList    each number input of a page with the message shown when
 //                    it holds no acceptable value; Check walks them in order.
+//   kt::LoadSwitch / kt::StoreSwitch
+//                    a switch of the record on a pair of radio buttons.
 #pragma once
 
 #include "InputNumber.h"
 #include "Platform.h"
 #include "SelectCombo.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -129,3 +132,16 @@ class PageErrorList {
   std::vector<CInputNumber*> m_controls;  // non-owning
   std::vector<CString> m_messages;        // the message of the control at the same position
 };
+
+namespace kt {
+
+// A switch of the record on a radio pair ("Disable"/"Enable", "Fixed"/
+// "Variable"): the value 1 checks the second button, any other value the
+// first; stored back as 1 when the second is checked, else 0.
+void LoadSwitch(CButton& off, CButton& on, std::uint32_t value);
+std::uint32_t StoreSwitch(const CButton& on);
+// The same for a pair of plain dialog items of dlg, by their ids.
+void LoadSwitch(CWnd& dlg, int offId, int onId, std::uint32_t value);
+std::uint32_t StoreSwitch(const CWnd& dlg, int onId);
+
+}  // namespace kt
