@@ -3,7 +3,6 @@
 #include "DlgZone.h"
 #include "SlmpDevice.h"
 
-#include <cstring>
 
 const CString g_strAiSlmpDeviceTypeError = QStringLiteral("Setting error: SLMP Device type");
 const CString g_strAiZoneOrderErrors[7] = {
@@ -57,12 +56,6 @@ constexpr int kSourceNone = 0;
 constexpr int kOwnInputs = 2;
 
 const double kGainExcluded[1] = {0.0};
-
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
-}
 
 }  // namespace
 
@@ -184,8 +177,8 @@ void CDlgConfigAi::LoadChannel(int i) {
   const kt::AiChannelConfig& ai = parts.channel;
   const kt::AnalogEventConfig& events = parts.events;
 
-  m_editName.SetTextUtf8(ai.NAME);
-  m_editComment.SetTextUtf8(ai.COMMENT);
+  kt::LoadText(m_editName, ai.NAME);
+  kt::LoadText(m_editComment, ai.COMMENT);
   LoadSourceAndPoints(parts);
   m_comboRegisterKind.SetCurSel(parts.modbus.TYPE == 4 ? 0 : 1);
   m_comboType.SetCurSel(ai.TYPE == 1 ? 1 : ai.TYPE == 2 ? 2 : 0);
@@ -193,14 +186,14 @@ void CDlgConfigAi::LoadChannel(int i) {
   m_editSpan.SetValue(ai.SCALE.SPAN);
   m_editGain.SetValue(ai.SCALE.GAIN);
   m_comboPlace.SetCurSel(ai.PLACE);
-  m_editUnit.SetTextUtf8(ai.UNIT);
+  kt::LoadText(m_editUnit, ai.UNIT);
   m_comboPartitions.SetCurSel(events.NUM >= 2 && events.NUM <= 5 ? events.NUM - 1 : 0);
   for (int z = 0; z < kt::kZoneCount; ++z) m_editDelay[z].SetValue(events.ZONE[z].DELAY);
   for (int z = 1; z < kt::kZoneCount; ++z) m_editLower[z - 1].SetValue(events.ZONE[z].LEVEL[0].LIM);
   for (int z = 0; z < kt::kZoneCount - 1; ++z) m_editUpper[z].SetValue(events.ZONE[z].LEVEL[1].LIM);
   for (int z = 0; z < kt::kZoneCount; ++z) {
     m_zoneColor[z] = kt::SwapRedBlue(events.ZONE[z].COLOR);
-    m_editZoneName[z].SetTextUtf8(events.ZONE[z].NAME);
+    kt::LoadText(m_editZoneName[z], events.ZONE[z].NAME);
   }
 }
 
@@ -209,8 +202,8 @@ void CDlgConfigAi::StoreChannel(int i) {
   kt::AiChannelConfig& ai = parts.channel;
   kt::AnalogEventConfig& events = parts.events;
 
-  StoreText(m_editName, ai.NAME);
-  StoreText(m_editComment, ai.COMMENT);
+  kt::StoreText(m_editName, ai.NAME);
+  kt::StoreText(m_editComment, ai.COMMENT);
   StoreSourceAndPoints(parts);
   parts.modbus.TYPE = m_comboRegisterKind.GetCurItem() == 0 ? 4 : 3;
   ai.TYPE = static_cast<kt::u32>(GetTypeIndex());
@@ -219,10 +212,10 @@ void CDlgConfigAi::StoreChannel(int i) {
   ai.SCALE.GAIN = m_editGain.m_dValue;
   const int place = m_comboPlace.GetCurItem();
   ai.PLACE = static_cast<kt::i16>(place >= 0 && place <= 3 ? place : 2);
-  StoreText(m_editUnit, ai.UNIT);
+  kt::StoreText(m_editUnit, ai.UNIT);
   events.NUM = static_cast<kt::i16>(GetZoneCount());
   for (int z = 0; z < kt::kZoneCount; ++z) {
-    StoreText(m_editZoneName[z], events.ZONE[z].NAME);
+    kt::StoreText(m_editZoneName[z], events.ZONE[z].NAME);
     events.ZONE[z].DELAY = m_editDelay[z].m_nValue;
     events.ZONE[z].COLOR = kt::SwapRedBlue(m_zoneColor[z]);
   }
@@ -341,7 +334,7 @@ void CDlgConfigAi::OnBnClickedEventSetting() {
   CDlgZone dlg(this);
   dlg.m_pConfig = m_pConfig;
   dlg.m_pZones = m_pConfig->ALARM.AI[m_nCurChannel].ZONE;
-  dlg.m_nPartition = std::max(0, m_comboPartitions.GetCurItem());
+  dlg.m_nPartition = m_comboPartitions.GetCurItemOrZero();
   dlg.DoModal();
 }
 

@@ -3,7 +3,6 @@
 #include "DlgConfigSelect.h"
 #include "SlmpDevice.h"
 
-#include <cstring>
 
 const CString g_strDiSlmpDeviceTypeError = QStringLiteral("Setting error: SLMP Device type");
 const CString g_strDiSelectTitles[3] = {
@@ -44,19 +43,6 @@ constexpr int kOwnInputs = 1;
 // Modbus function codes of the point kinds.
 constexpr kt::u8 kModbusCoil = 1;
 constexpr kt::u8 kModbusInput = 2;
-
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
-}
-
-// Shows a 0/1 field on its OFF and ON buttons: ON for 1, OFF for any other
-// value.
-void LoadPair(CButton& off, CButton& on, kt::u32 value) {
-  on.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
-  off.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
-}
 
 }  // namespace
 
@@ -146,8 +132,8 @@ void CDlgConfigDi::LoadChannel(int i) {
   const Parts parts = PartsOf(i);
   const kt::DiChannelConfig& di = parts.channel;
 
-  m_editName.SetTextUtf8(di.NAME);
-  m_editComment.SetTextUtf8(di.COMMENT);
+  kt::LoadText(m_editName, di.NAME);
+  kt::LoadText(m_editComment, di.COMMENT);
   LoadSourceAndPoints(parts);
   m_comboPointKind.SetCurSel(parts.modbus.TYPE == kModbusCoil ? 0 : 1);
   m_comboInvert.SetCurSel(di.INVERT == 1 ? 1 : 0);
@@ -155,12 +141,12 @@ void CDlgConfigDi::LoadChannel(int i) {
   for (int s : {kOn, kOff}) {
     const kt::DiStateEventConfig& zone = parts.events.ZONE[s];
     StateControls& c = m_state[s];
-    c.disp.SetTextUtf8(zone.DISP);
+    kt::LoadText(c.disp, zone.DISP);
     c.delay.SetValue(zone.DELAY);
-    c.msg.SetTextUtf8(zone.MSG);
+    kt::LoadText(c.msg, zone.MSG);
     (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue(zone.COLOR);
-    LoadPair(c.trecOff, c.trecOn, zone.TREC);
-    LoadPair(c.trigOff, c.trigOn, zone.TRIG);
+    kt::LoadSwitch(c.trecOff, c.trecOn, zone.TREC);
+    kt::LoadSwitch(c.trigOff, c.trigOn, zone.TRIG);
   }
 }
 
@@ -168,8 +154,8 @@ void CDlgConfigDi::StoreChannel(int i) {
   const Parts parts = PartsOf(i);
   kt::DiChannelConfig& di = parts.channel;
 
-  StoreText(m_editName, di.NAME);
-  StoreText(m_editComment, di.COMMENT);
+  kt::StoreText(m_editName, di.NAME);
+  kt::StoreText(m_editComment, di.COMMENT);
   StoreSourceAndPoints(parts);
   parts.modbus.TYPE = m_comboPointKind.GetCurItem() == 0 ? kModbusCoil : kModbusInput;
   di.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
@@ -177,9 +163,9 @@ void CDlgConfigDi::StoreChannel(int i) {
   for (int s : {kOn, kOff}) {
     kt::DiStateEventConfig& zone = parts.events.ZONE[s];
     const StateControls& c = m_state[s];
-    StoreText(c.disp, zone.DISP);
+    kt::StoreText(c.disp, zone.DISP);
     zone.DELAY = c.delay.m_nValue;
-    StoreText(c.msg, zone.MSG);
+    kt::StoreText(c.msg, zone.MSG);
     zone.COLOR = kt::SwapRedBlue(s == kOn ? m_onColor : m_offColor);
     zone.TREC = c.trecOn.GetCheck() == BST_CHECKED ? 1 : 0;
     zone.TRIG = c.trigOn.GetCheck() == BST_CHECKED ? 1 : 0;

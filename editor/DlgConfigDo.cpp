@@ -38,12 +38,6 @@ constexpr int kOwnOutputs = 1;
 // Modbus function code "write multiple coils", the one point kind offered.
 constexpr kt::u8 kModbusCoils = 15;
 
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
-}
-
 // The four numbers of a dotted IPv4 address text (each 0-255, decimal,
 // nothing else), or nothing.
 std::optional<std::array<int, 4>> ParseAddress(const char (&text)[32]) {
@@ -152,13 +146,13 @@ void CDlgConfigDo::LoadChannel(int i) {
   const Parts parts = PartsOf(i);
   const kt::DoChannelConfig& out = parts.channel;
 
-  m_editName.SetTextUtf8(out.NAME);
-  m_editComment.SetTextUtf8(out.COMMENT);
+  kt::LoadText(m_editName, out.NAME);
+  kt::LoadText(m_editComment, out.COMMENT);
   LoadSourceAndPoints(parts);
   m_comboPointKind.SetCurSel(0);
   m_comboInvert.SetCurSel(out.INVERT == 1 ? 1 : 0);
   for (int s : {kOn, kOff}) {
-    m_editDisp[s].SetTextUtf8(parts.events.ZONE[s].DISP);
+    kt::LoadText(m_editDisp[s], parts.events.ZONE[s].DISP);
     (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue(parts.events.ZONE[s].COLOR);
   }
 }
@@ -167,13 +161,13 @@ void CDlgConfigDo::StoreChannel(int i) {
   const Parts parts = PartsOf(i);
   kt::DoChannelConfig& out = parts.channel;
 
-  StoreText(m_editName, out.NAME);
-  StoreText(m_editComment, out.COMMENT);
+  kt::StoreText(m_editName, out.NAME);
+  kt::StoreText(m_editComment, out.COMMENT);
   StoreSourceAndPoints(parts);
   parts.modbus.TYPE = kModbusCoils;
   out.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
   for (int s : {kOn, kOff}) {
-    StoreText(m_editDisp[s], parts.events.ZONE[s].DISP);
+    kt::StoreText(m_editDisp[s], parts.events.ZONE[s].DISP);
     parts.events.ZONE[s].COLOR = kt::SwapRedBlue(s == kOn ? m_onColor : m_offColor);
   }
 }

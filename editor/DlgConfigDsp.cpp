@@ -1,10 +1,10 @@
 #include "DlgConfigDsp.h"
 
 #include "DeviceConfig.h"
+#include "InputString.h"
 #include "DlgConfigSelect.h"
 
 #include <algorithm>
-#include <cstring>
 
 const CString g_strDspErrors[2] = {
     QStringLiteral("Setting error: Switch start time"),
@@ -49,7 +49,6 @@ enum : int { kTypeAi = 1, kTypeDi = 2, kTypeOi = 3, kTypeDo = 4 };
 
 // The absolute index of a combo's selection; 0 when nothing is selected, so
 // that no field ever takes -1 (65535 in a 16-bit field) from an empty box.
-int Selection(const CSelectCombo& combo) { return std::max(0, combo.GetCurItem()); }
 
 // Selects the item of a record value; the first item when it has none.
 template <class T>
@@ -64,18 +63,11 @@ void Empty(CSelectCombo& combo) {
   combo.ResetContent();
 }
 
-// A text field of the record, read no further than its end even when its
-// terminating zero is missing.
-template <std::size_t N>
-CString FieldText(const char (&field)[N]) {
-  return QString::fromUtf8(field, static_cast<qsizetype>(strnlen(field, N)));
-}
-
 // The rows of "Digital view (DO)" have one blank between the number and the
 // name, where the selection dialog's DO filler puts two.
 void AddDoViewRows(CDlgConfigSelect& dlg, const kt::DoChannelConfig* channels) {
   for (int i = 0; i < kt::kDoCount; ++i) {
-    dlg.m_rows.push_back(QStringLiteral("DO%1 %2").arg(i + 1).arg(FieldText(channels[i].NAME)));
+    dlg.m_rows.push_back(QStringLiteral("DO%1 %2").arg(i + 1).arg(kt::FieldText(channels[i].NAME)));
   }
 }
 
@@ -223,7 +215,7 @@ void CDlgConfigDsp::FillWakeupChannels(int type) {
 void CDlgConfigDsp::LoadSettings() {
   const kt::DisplayConfig& disp = m_pConfig->DISP;
   SelectValue(m_comboView, disp.AUTOSTART.WAKEUP);
-  const int view = Selection(m_comboView);
+  const int view = m_comboView.GetCurItemOrZero();
   if (view == kViewDigital) {
     const kt::u32 type = disp.AUTOSTART.TYPE;
     const int source = type >= kTypeDi && type <= kTypeDo ? static_cast<int>(type) - 1 : 0;
@@ -247,13 +239,13 @@ void CDlgConfigDsp::LoadSettings() {
 
 void CDlgConfigDsp::StoreSettings() {
   kt::DisplayConfig& disp = m_pConfig->DISP;
-  const int view = Selection(m_comboView);
+  const int view = m_comboView.GetCurItemOrZero();
   disp.AUTOSTART.WAKEUP = static_cast<kt::u32>(view);
   if (view == kViewTrend || view == kViewOverview) {
-    disp.AUTOSTART.CH = static_cast<kt::u16>(Selection(m_comboPage));
+    disp.AUTOSTART.CH = static_cast<kt::u16>(m_comboPage.GetCurItemOrZero());
   } else if (view == kViewDigital) {
-    disp.AUTOSTART.TYPE = static_cast<kt::u32>(Selection(m_comboSource) + 1);
-    disp.AUTOSTART.CH = static_cast<kt::u16>(Selection(m_comboChannel));
+    disp.AUTOSTART.TYPE = static_cast<kt::u32>(m_comboSource.GetCurItemOrZero() + 1);
+    disp.AUTOSTART.CH = static_cast<kt::u16>(m_comboChannel.GetCurItemOrZero());
   }
   disp.AUTOSCREEN.MODE = m_radioSwitchEnable.GetCheck() == BST_CHECKED ? 1 : 0;
   disp.AUTOSCREEN.START = m_editSwitchStart.m_nValue;
@@ -265,15 +257,15 @@ void CDlgConfigDsp::StoreSettings() {
                                                         {&m_checkLogSys, &pages.LOGSYS},
                                                         {&m_checkLogCom, &pages.LOGCOM}};
   for (auto [check, mask] : checks) *mask = check->GetCheck() == BST_CHECKED ? 1 : 0;
-  disp.SCREENSAVER = Selection(m_comboScreenSaver);
-  disp.LANGUAGE = static_cast<kt::u32>(Selection(m_comboLanguage));
-  disp.BLIGHT = static_cast<kt::u32>(Selection(m_comboBrightness));
+  disp.SCREENSAVER = m_comboScreenSaver.GetCurItemOrZero();
+  disp.LANGUAGE = static_cast<kt::u32>(m_comboLanguage.GetCurItemOrZero());
+  disp.BLIGHT = static_cast<kt::u32>(m_comboBrightness.GetCurItemOrZero());
   // The flicker and page masks went into the record when they were picked.
 }
 
 void CDlgConfigDsp::UpdateEnables() {
   DisableAllControls();
-  const int view = Selection(m_comboView);
+  const int view = m_comboView.GetCurItemOrZero();
   if (view == kViewTrend || view == kViewOverview) m_comboPage.EnableWindow(TRUE);
   if (view == kViewDigital) {
     m_comboSource.EnableWindow(TRUE);
@@ -292,9 +284,9 @@ void CDlgConfigDsp::UpdateEnables() {
 void CDlgConfigDsp::UpdateControls() {
   CWnd* focus = CWnd::GetFocus();
   const kt::DeviceConfig& cfg = *m_pConfig;
-  const int ai = Selection(m_comboFlickerAi);
-  const int di = Selection(m_comboFlickerDi);
-  const int oi = Selection(m_comboFlickerOi);
+  const int ai = m_comboFlickerAi.GetCurItemOrZero();
+  const int di = m_comboFlickerDi.GetCurItemOrZero();
+  const int oi = m_comboFlickerOi.GetCurItemOrZero();
   Empty(m_comboFlickerAi);
   m_comboFlickerAi.FillAiChannels(cfg.AI);
   Empty(m_comboFlickerDi);
@@ -323,12 +315,12 @@ void CDlgConfigDsp::RefreshControls() {
 }
 
 void CDlgConfigDsp::OnCbnSelchangeView() {
-  SetupWakeupControls(Selection(m_comboView), kTypeAi);
+  SetupWakeupControls(m_comboView.GetCurItemOrZero(), kTypeAi);
   RefreshControls();
 }
 
 void CDlgConfigDsp::OnCbnSelchangeSource() {
-  FillWakeupChannels(Selection(m_comboSource) + 1);
+  FillWakeupChannels(m_comboSource.GetCurItemOrZero() + 1);
   RefreshControls();
 }
 
@@ -336,9 +328,8 @@ void CDlgConfigDsp::OnBnClickedFlicker(int kind) {
   kt::DisplayFlickerConfig& flicker = m_pConfig->DISP.FLICKER;
   CSelectCombo* combos[] = {&m_comboFlickerAi, &m_comboFlickerDi, &m_comboFlickerOi};
   CSelectCombo& combo = *combos[kind];
-  const int sel = combo.GetCurSel();
-  if (sel < 0) return;  // no channel to pick for
-  const int channel = sel + combo.m_nOffset;
+  const int channel = combo.GetCurItem();
+  if (channel < 0) return;  // no channel to pick for
   kt::u32* masks[] = {flicker.AI, flicker.DI, flicker.OI};
   const int counts[] = {kt::kAiCount, kt::kDiCount, kt::kOiCount};
   if (channel >= counts[kind]) return;

@@ -3,7 +3,6 @@
 #include "DlgOi.h"
 #include "DlgZone.h"
 
-#include <cstring>
 
 const CString g_strOiOperationItems[18] = {
     QStringLiteral("Disable"),
@@ -89,12 +88,6 @@ int ItemOfType(kt::u32 type) {
 kt::u32 TypeOfItem(int item) {
   if (item <= 0) return 0;
   return item == kOiTimeItem ? kOiTimeType : static_cast<kt::u32>(item);
-}
-
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
 }
 
 // The operation sub-dialogs in the order of "Function type" (item 1 first).
@@ -206,10 +199,10 @@ void CDlgConfigOi::LoadChannel(int i) {
   kt::OiChannelConfig& ch = m_pConfig->OI[i];
   const kt::AnalogEventConfig& ev = m_pConfig->ALARM.OI[i];
 
-  m_editName.SetTextUtf8(ch.NAME);
-  m_editComment.SetTextUtf8(ch.COMMENT);
+  kt::LoadText(m_editName, ch.NAME);
+  kt::LoadText(m_editComment, ch.COMMENT);
   m_comboPlace.SetCurSel(ch.PLACE >= 0 && ch.PLACE <= 3 ? ch.PLACE : 0);
-  m_editUnit.SetTextUtf8(ch.UNIT);
+  kt::LoadText(m_editUnit, ch.UNIT);
 
   int item = ItemOfType(ch.TYPE);
   m_bKeepType = item < 0;
@@ -226,7 +219,7 @@ void CDlgConfigOi::LoadChannel(int i) {
   for (int k = 0; k < 4; ++k) m_editUpper[k].SetValue(ev.ZONE[k].LEVEL[1].LIM);
   for (int z = 0; z < kt::kZoneCount; ++z) {
     m_zoneColor[z] = kt::SwapRedBlue(ev.ZONE[z].COLOR);
-    m_editZoneName[z].SetTextUtf8(ev.ZONE[z].NAME);
+    kt::LoadText(m_editZoneName[z], ev.ZONE[z].NAME);
   }
 }
 
@@ -234,11 +227,11 @@ void CDlgConfigOi::StoreChannel(int i) {
   kt::OiChannelConfig& ch = m_pConfig->OI[i];
   kt::AnalogEventConfig& ev = m_pConfig->ALARM.OI[i];
 
-  StoreText(m_editName, ch.NAME);
-  StoreText(m_editComment, ch.COMMENT);
+  kt::StoreText(m_editName, ch.NAME);
+  kt::StoreText(m_editComment, ch.COMMENT);
   const int place = m_comboPlace.GetCurItem();
   ch.PLACE = static_cast<kt::i16>(place >= 0 && place <= 3 ? place : 2);
-  StoreText(m_editUnit, ch.UNIT);
+  kt::StoreText(m_editUnit, ch.UNIT);
   ch.TYPE = m_bKeepType ? m_nKeptType : TypeOfItem(m_nShownKind);
   if (CSubDialogChild* child = ShownChild()) child->StoreParam(&ch.PARAM);
 
@@ -247,7 +240,7 @@ void CDlgConfigOi::StoreChannel(int i) {
   for (int z = 0; z < kt::kZoneCount; ++z) ev.ZONE[z].DELAY = m_editDelay[z].m_nValue;
   for (int z = 0; z < kt::kZoneCount; ++z) {
     ev.ZONE[z].COLOR = kt::SwapRedBlue(m_zoneColor[z]);
-    StoreText(m_editZoneName[z], ev.ZONE[z].NAME);
+    kt::StoreText(m_editZoneName[z], ev.ZONE[z].NAME);
   }
   for (int k = 0; k < 4; ++k) {
     ev.ZONE[k].LEVEL[1].LIM = m_editUpper[k].m_dValue;
