@@ -39,8 +39,29 @@ BOOL CNormalDialog::AllNumbersValid() {
 // ---------------------------------------------------------------------------
 // CTabDialog, CSubDialogChild
 
-BOOL CTabDialog::StorePage(BOOL) { return FALSE; }
-void CTabDialog::RefreshControls() {}
+BOOL CNormalDialog::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
+
+void CNormalDialog::UpdateControls() {}
+
+void CNormalDialog::RefreshKeepingFocus() {
+  CWnd* focus = CWnd::GetFocus();
+  UpdateControls();
+  m_errors.ResetDisabledInputs();
+  if (focus) focus->SetFocus();
+}
+
+BOOL CTabDialog::StorePage(BOOL bShowError) {
+  if (!CheckControls(bShowError)) return FALSE;
+  StoreSettings();
+  return TRUE;
+}
+
+void CTabDialog::RefreshControls() {
+  RefreshKeepingFocus();
+  Invalidate(TRUE);
+}
+
+void CTabDialog::StoreSettings() {}
 void CTabDialog::PrepareSave() {}
 BOOL CTabDialog::CheckSettings(BOOL) { return TRUE; }
 

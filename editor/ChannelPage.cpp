@@ -26,23 +26,9 @@ void CChannelPage::PrepareChannel(int) {}
 void CChannelPage::IncrementAddresses() {}
 void CChannelPage::RenewCopy(int) {}
 
-BOOL CChannelPage::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
+void CChannelPage::StoreSettings() {
   StoreChannel(m_nCurChannel);
   EmptyCopy();
-  return TRUE;
-}
-
-void CChannelPage::RefreshKeepingFocus() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-}
-
-void CChannelPage::RefreshControls() {
-  RefreshKeepingFocus();
-  Invalidate(TRUE);
 }
 
 void CChannelPage::OnSelchangeChannel() {

@@ -28,7 +28,7 @@ class CChannelPage : public CTabDialog {
 
   // --- what each page provides --------------------------------------------
   // The page's checks of the shown channel; messages only with bShowError.
-  virtual BOOL CheckControls(BOOL bShowError) = 0;
+  BOOL CheckControls(BOOL bShowError) override = 0;
   // Controls to record for channel i, without checks.
   virtual void StoreChannel(int i) = 0;
   // Prepares the controls that depend on channel i's record, before it is
@@ -37,7 +37,7 @@ class CChannelPage : public CTabDialog {
   // Record to controls for channel i.
   virtual void LoadChannel(int i) = 0;
   // The enabling rules for the shown channel.
-  virtual void UpdateControls() = 0;
+  void UpdateControls() override = 0;
   // "Copy": fills the copy buffer from channel i of the record (already
   // stored) and marks it filled.
   virtual void CopyChannel(int i) = 0;
@@ -60,13 +60,9 @@ class CChannelPage : public CTabDialog {
   BOOL OnInitDialog() override;
   // The last step: channel 0 shown, with its enabled states.
   void ShowFirstChannel();
-  // Check, then store the shown channel; empties the copy buffer. FALSE
-  // (nothing stored) when the check fails.
-  BOOL StorePage(BOOL bShowError) override;
-  // Focus kept; UpdateControls; disabled invalid inputs back to defaults.
-  void RefreshKeepingFocus();
-  // RefreshKeepingFocus, then the page is repainted.
-  void RefreshControls() override;
+  // Stores the shown channel (after the checks passed) and empties the copy
+  // buffer.
+  void StoreSettings() override;
   // LBN_SELCHANGE of the list (and the first step of the right click).
   void OnSelchangeChannel();
   // Commands ID_CHANNEL_MENU (106) and the menu's 101, 102, 103; everything
@@ -84,7 +80,6 @@ class CChannelPage : public CTabDialog {
 
   CSelectList m_listChannel;
   int m_nCurChannel = 0;
-  PageErrorList m_errors;
   BOOL m_bPastePlus;
 };
 

@@ -186,19 +186,9 @@ BOOL CDlgConfigC::CheckControls(BOOL bShowError) {
   return m_errors.Check(bShowError);
 }
 
-BOOL CDlgConfigC::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
+void CDlgConfigC::StoreSettings() {
   StoreChannel(m_nCurChannel);
   m_copy.filled = 0;
-  return TRUE;
-}
-
-void CDlgConfigC::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
 }
 
 BOOL CDlgConfigC::CheckSettings(BOOL) { return TRUE; }

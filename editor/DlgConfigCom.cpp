@@ -224,16 +224,3 @@ void CDlgConfigCom::OnEnUpdatePort() {
 
 void CDlgConfigCom::OnBnClickedMode() { RefreshControls(); }
 
-BOOL CDlgConfigCom::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
-  StoreSettings();
-  return TRUE;
-}
-
-void CDlgConfigCom::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
-}

@@ -95,22 +95,6 @@ void CDlgConfigCom2::UpdateControls() {
   }
 }
 
-BOOL CDlgConfigCom2::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
-
-BOOL CDlgConfigCom2::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
-  StoreSettings();
-  return TRUE;
-}
-
-void CDlgConfigCom2::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
-}
-
 void CDlgConfigCom2::OnBnClickedMode() { RefreshControls(); }
 
 void CDlgConfigCom2::OnBnClickedFailureOutput() {

@@ -282,7 +282,6 @@ void CDlgConfigDsp::UpdateEnables() {
 }
 
 void CDlgConfigDsp::UpdateControls() {
-  CWnd* focus = CWnd::GetFocus();
   const kt::DeviceConfig& cfg = *m_pConfig;
   const int ai = m_comboFlickerAi.GetCurItemOrZero();
   const int di = m_comboFlickerDi.GetCurItemOrZero();
@@ -297,21 +296,6 @@ void CDlgConfigDsp::UpdateControls() {
   SelectValue(m_comboFlickerDi, di);
   SelectValue(m_comboFlickerOi, oi);
   UpdateEnables();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-}
-
-BOOL CDlgConfigDsp::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
-
-BOOL CDlgConfigDsp::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
-  StoreSettings();
-  return TRUE;
-}
-
-void CDlgConfigDsp::RefreshControls() {
-  UpdateControls();
-  Invalidate(TRUE);
 }
 
 void CDlgConfigDsp::OnCbnSelchangeView() {

@@ -42,13 +42,3 @@ void CDlgConfigLog::StoreSettings() {
   log.ENCODE = static_cast<kt::u32>(m_comboEncode.GetCurItemOrZero());
 }
 
-BOOL CDlgConfigLog::StorePage(BOOL) {
-  StoreSettings();
-  return TRUE;
-}
-
-void CDlgConfigLog::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
-}

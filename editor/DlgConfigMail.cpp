@@ -93,17 +93,6 @@ void CDlgConfigMail::StoreSettings() {
   reg.EXECTIME.OFFSET = static_cast<kt::u8>(m_comboOnes.GetCurItemOrZero());
 }
 
-BOOL CDlgConfigMail::StorePage(BOOL) {
-  StoreSettings();
-  return TRUE;
-}
-
-void CDlgConfigMail::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
-}
-
 void CDlgConfigMail::OnBnClickedAccount() {
   CDlgConfigMailAccount dlg(this);
   dlg.m_pConfig = m_pConfig;

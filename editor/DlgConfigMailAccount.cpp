@@ -92,21 +92,12 @@ void CDlgConfigMailAccount::UpdateControls() {
   m_comboStartTls.EnableWindow(overSsl);
 }
 
-BOOL CDlgConfigMailAccount::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
-
-void CDlgConfigMailAccount::Refresh() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-}
-
 void CDlgConfigMailAccount::OnBnClickedMode() {
-  Refresh();
+  RefreshKeepingFocus();
   Invalidate(TRUE);
 }
 
-void CDlgConfigMailAccount::OnCbnSelchangeOverSsl() { Refresh(); }
+void CDlgConfigMailAccount::OnCbnSelchangeOverSsl() { RefreshKeepingFocus(); }
 
 void CDlgConfigMailAccount::OnBnClickedFailureOutput() {
   if (!m_pConfig) return;

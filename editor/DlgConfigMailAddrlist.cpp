@@ -61,8 +61,6 @@ void CDlgConfigMailAddrlist::StoreRows() {
   }
 }
 
-BOOL CDlgConfigMailAddrlist::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
-
 void CDlgConfigMailAddrlist::ChangeRow() {
   const int sel = m_listRow.GetCurSel();
   if (sel < 0 || sel >= kt::kMailAddressCount || sel == m_nCurRow) return;

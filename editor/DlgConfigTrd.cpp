@@ -200,11 +200,7 @@ void CDlgConfigTrd::OnPaint() {
   }
 }
 
-BOOL CDlgConfigTrd::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
-  StoreSettings(m_nCurPen);
-  return TRUE;
-}
+void CDlgConfigTrd::StoreSettings() { StorePen(m_nCurPen); }
 
 void CDlgConfigTrd::RefreshControls() {
   UpdateControls();
@@ -262,7 +258,7 @@ void CDlgConfigTrd::LoadPen(int pen) {
   m_editLower.SetValue(p.RANGE.LOWER);
 }
 
-void CDlgConfigTrd::StoreSettings(int pen) {
+void CDlgConfigTrd::StorePen(int pen) {
   kt::TrendConfig& trend = m_pConfig->TREND;
   trend.ASTART = m_comboAutoStart.GetCurItemOrZero();
   trend.ADEL = m_radioAutoDeleteEnable.GetCheck() == BST_CHECKED ? 1 : 0;
@@ -362,7 +358,7 @@ void CDlgConfigTrd::OnSelchangeChannel() {
     m_listPen.SetCurSel(m_nCurPen);
     return;
   }
-  StoreSettings(m_nCurPen);
+  StorePen(m_nCurPen);
   LoadSettings(pen);
   UpdatePenControls();
   UpdateControls();
@@ -380,7 +376,7 @@ void CDlgConfigTrd::OnSelchangeSource() {
     return;
   }
   m_nCurSource = source;
-  StoreSettings(m_nCurPen);
+  StorePen(m_nCurPen);
   LoadSettings(m_nCurPen);
   UpdateControls();
   UpdatePenControls();
@@ -404,7 +400,7 @@ void CDlgConfigTrd::OnEnUpdateRange() {
 }
 
 void CDlgConfigTrd::OnMenuCopy() {
-  StoreSettings(m_nCurPen);
+  StorePen(m_nCurPen);
   m_copyPen = m_pConfig->PEN[m_nCurPen];
   m_nCopyFilled = 1;
 }
