@@ -143,3 +143,17 @@ void kt::LoadSwitch(CWnd& dlg, int offId, int onId, std::uint32_t value) {
 }
 
 std::uint32_t kt::StoreSwitch(const CWnd& dlg, int onId) { return dlg.IsDlgButtonChecked(onId) == BST_CHECKED ? 1 : 0; }
+
+BOOL kt::PickColor(CWnd* parent, COLORREF initial, DWORD flags, COLORREF& color) {
+  CColorDialog dlg(initial, flags, parent);
+  if (dlg.DoModal() != IDOK) return FALSE;
+  color = dlg.GetColor();
+  return TRUE;
+}
+
+void kt::PaintSwatch(CDC& dc, CWnd& dlg, CWnd& swatch, COLORREF color) {
+  CRect rc;
+  swatch.GetWindowRect(&rc);
+  dlg.ScreenToClient(&rc);
+  dc.FillSolidRect(rc, color);
+}

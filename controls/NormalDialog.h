@@ -158,4 +158,10 @@ std::uint32_t StoreSwitch(const CButton& on);
 void LoadSwitch(CWnd& dlg, int offId, int onId, std::uint32_t value);
 std::uint32_t StoreSwitch(const CWnd& dlg, int onId);
 
+// The colour dialog over parent, opened on `initial` with `flags`; on OK the
+// chosen colour goes into `color`. TRUE when one was chosen.
+BOOL PickColor(CWnd* parent, COLORREF initial, DWORD flags, COLORREF& color);
+// Paints a colour swatch (a frame static of dlg) as a solid block of colour.
+void PaintSwatch(CDC& dc, CWnd& dlg, CWnd& swatch, COLORREF color);
+
 }  // namespace kt

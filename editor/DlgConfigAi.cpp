@@ -313,10 +313,7 @@ BOOL CDlgConfigAi::HighlightScaling(CDC*, UINT) {
 }
 
 void CDlgConfigAi::OnBnClickedZoneColor(int zone) {
-  CColorDialog dlg(m_zoneColor[zone], CC_FULLOPEN, this);
-  if (dlg.DoModal() != IDOK) return;
-  m_zoneColor[zone] = dlg.GetColor();
-  Invalidate(TRUE);
+  if (kt::PickColor(this, m_zoneColor[zone], CC_FULLOPEN, m_zoneColor[zone])) Invalidate(TRUE);
 }
 
 void CDlgConfigAi::OnEnUpdateLimit() {
@@ -340,12 +337,7 @@ void CDlgConfigAi::OnBnClickedEventSetting() {
 
 void CDlgConfigAi::OnPaint() {
   CPaintDC dc(this);
-  for (int z = 0; z < kt::kZoneCount; ++z) {
-    CRect rc;
-    m_swatch[z].GetWindowRect(&rc);
-    ScreenToClient(&rc);
-    dc.GradientFill(rc, m_zoneColor[z], m_zoneColor[z], TRUE);
-  }
+  for (int z = 0; z < kt::kZoneCount; ++z) kt::PaintSwatch(dc, *this, m_swatch[z], m_zoneColor[z]);
 }
 
 BOOL CDlgConfigAi::CheckSettings(BOOL bShowError) {

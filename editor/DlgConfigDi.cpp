@@ -188,10 +188,7 @@ void CDlgConfigDi::UpdateControls() {
 
 void CDlgConfigDi::OnBnClickedColor(int state) {
   // The dialog opens on its own default, not on the state's colour.
-  CColorDialog dlg(0, CC_FULLOPEN, this);
-  if (dlg.DoModal() != IDOK) return;
-  (state == kOn ? m_onColor : m_offColor) = dlg.GetColor();
-  Invalidate(TRUE);
+  if (kt::PickColor(this, 0, CC_FULLOPEN, state == kOn ? m_onColor : m_offColor)) Invalidate(TRUE);
 }
 
 void CDlgConfigDi::OnBnClickedSelect(int state, Select what) {
@@ -221,12 +218,7 @@ void CDlgConfigDi::OnBnClickedSelect(int state, Select what) {
 
 void CDlgConfigDi::OnPaint() {
   CPaintDC dc(this);
-  for (int s : {kOn, kOff}) {
-    CRect rc;
-    m_state[s].swatch.GetWindowRect(&rc);
-    ScreenToClient(&rc);
-    dc.FillSolidRect(rc, s == kOn ? m_onColor : m_offColor);
-  }
+  for (int s : {kOn, kOff}) kt::PaintSwatch(dc, *this, m_state[s].swatch, s == kOn ? m_onColor : m_offColor);
 }
 
 BOOL CDlgConfigDi::CheckSettings(BOOL bShowError) {

@@ -184,20 +184,12 @@ void CDlgConfigDo::UpdateControls() {
 
 void CDlgConfigDo::OnBnClickedColor(int state) {
   // The dialog opens on its own default, not on the state's colour.
-  CColorDialog dlg(0, CC_FULLOPEN, this);
-  if (dlg.DoModal() != IDOK) return;
-  (state == kOn ? m_onColor : m_offColor) = dlg.GetColor();
-  Invalidate(TRUE);
+  if (kt::PickColor(this, 0, CC_FULLOPEN, state == kOn ? m_onColor : m_offColor)) Invalidate(TRUE);
 }
 
 void CDlgConfigDo::OnPaint() {
   CPaintDC dc(this);
-  for (int s : {kOn, kOff}) {
-    CRect rc;
-    m_swatch[s].GetWindowRect(&rc);
-    ScreenToClient(&rc);
-    dc.FillSolidRect(rc, s == kOn ? m_onColor : m_offColor);
-  }
+  for (int s : {kOn, kOff}) kt::PaintSwatch(dc, *this, m_swatch[s], s == kOn ? m_onColor : m_offColor);
 }
 
 BOOL CDlgConfigDo::CheckSettings(BOOL bShowError) {

@@ -350,10 +350,7 @@ void CDlgConfigOi::OnCbnSelchangeFunctionType() {
 void CDlgConfigOi::OnCbnSelchangePartitions() { RefreshKeepingFocus(); }
 
 void CDlgConfigOi::OnBnClickedZoneColor(int zone) {
-  CColorDialog dlg(m_zoneColor[zone] & 0xFFFFFFu, 0, this);
-  if (dlg.DoModal() != IDOK) return;
-  m_zoneColor[zone] = (m_zoneColor[zone] & 0xFF000000u) | (dlg.GetColor() & 0xFFFFFFu);
-  Invalidate(TRUE);
+  if (kt::PickColor(this, m_zoneColor[zone], 0, m_zoneColor[zone])) Invalidate(TRUE);
 }
 
 void CDlgConfigOi::OnEnUpdateLimit() {
@@ -374,11 +371,5 @@ void CDlgConfigOi::OnBnClickedEventSetting() {
 
 void CDlgConfigOi::OnPaint() {
   CPaintDC dc(this);
-  for (int z = 0; z < kt::kZoneCount; ++z) {
-    CRect rc;
-    m_staticColor[z].GetWindowRect(&rc);
-    ScreenToClient(&rc);
-    const COLORREF color = m_zoneColor[z] & 0xFFFFFFu;
-    dc.GradientFill(rc, color, color, TRUE);
-  }
+  for (int z = 0; z < kt::kZoneCount; ++z) kt::PaintSwatch(dc, *this, m_staticColor[z], m_zoneColor[z]);
 }

@@ -191,12 +191,7 @@ void CDlgConfigTrd::OnPaint() {
   } swatches[] = {{kPenSwatch, m_penColor}, {kComment1Swatch, m_commentColor[0]}, {kComment2Swatch, m_commentColor[1]}};
   for (const auto& s : swatches) {
     CWnd* swatch = GetDlgItem(s.id);
-    if (!swatch) continue;
-    CRect rect;
-    swatch->GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    const COLORREF color = s.color & 0xFFFFFFu;
-    dc.GradientFill(rect, color, color);
+    if (swatch) kt::PaintSwatch(dc, *this, *swatch, s.color);
   }
 }
 
@@ -383,10 +378,7 @@ void CDlgConfigTrd::OnSelchangeSource() {
 }
 
 void CDlgConfigTrd::ChooseColor(COLORREF& color) {
-  CColorDialog dlg(color & 0xFFFFFFu, 0, this);
-  if (dlg.DoModal() != IDOK) return;
-  color = dlg.GetColor();
-  Invalidate(TRUE);
+  if (kt::PickColor(this, color, 0, color)) Invalidate(TRUE);
 }
 
 void CDlgConfigTrd::OnBnClickedPenColor() { ChooseColor(m_penColor); }
