@@ -16,6 +16,7 @@
 
 #include "DeviceConfig.h"
 #include "InputNumber.h"
+#include "InputString.h"
 #include "NormalDialog.h"
 #include "SelectCombo.h"
 #include "SelectList.h"
@@ -210,6 +211,10 @@ class CPointChannelPage : public CChannelPage {
   virtual Parts PartsOf(int i) = 0;
   virtual SourceInputs Source() = 0;
   virtual PointInputs Points() = 0;
+  // Record to controls and back for what is the page's own, after the name,
+  // the comment, the source and the points.
+  virtual void LoadOwn(const Parts& parts) = 0;
+  virtual void StoreOwn(const Parts& parts) = 0;
 
   // As every channel page, then the point inputs, on the page's device table.
   BOOL OnInitDialog() override {
@@ -238,15 +243,24 @@ class CPointChannelPage : public CChannelPage {
   void PrepareSave() override { kt::DeriveSlmpCommands(*m_pConfig, m_kind); }
 
   const kt::SlmpDeviceInfo* DeviceTable() const { return kt::SlmpDeviceTableFor(m_kind); }
-  // A channel's source, its number and its points (all but the Modbus point
-  // kind, which each page shows its own way).
-  void LoadSourceAndPoints(const Parts& parts) {
+  // A channel's name, comment, source, its number and its points (all but
+  // the Modbus point kind, which each page shows its own way), then the
+  // page's own.
+  void LoadChannel(int i) final {
+    const Parts parts = PartsOf(i);
+    kt::LoadText(m_editName, parts.channel.NAME);
+    kt::LoadText(m_editComment, parts.channel.COMMENT);
     LoadSource(Source(), parts.channel.REG, parts.channel.CHNO);
     LoadPointInputs(Points(), DeviceTable(), parts.modbus, parts.slmp);
+    LoadOwn(parts);
   }
-  void StoreSourceAndPoints(const Parts& parts) {
+  void StoreChannel(int i) final {
+    const Parts parts = PartsOf(i);
+    kt::StoreText(m_editName, parts.channel.NAME);
+    kt::StoreText(m_editComment, parts.channel.COMMENT);
     StoreSource(Source(), parts.channel.REG, parts.channel.CHNO);
     StorePointInputs(Points(), DeviceTable(), parts.modbus, parts.slmp);
+    StoreOwn(parts);
   }
 
   // CBN_SELCHANGE of the source, and of the controls that only change the
@@ -258,6 +272,8 @@ class CPointChannelPage : public CChannelPage {
 
   CopyBuffer m_copy;
   int m_nShownSource = -1;  // see SourceInputs::shown
+  CInputStringJis m_editName;
+  CInputStringJis m_editComment;
 
  private:
   kt::SlmpChannelKind m_kind;

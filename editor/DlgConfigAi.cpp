@@ -172,14 +172,10 @@ CDlgConfigAi::Parts CDlgConfigAi::PartsOf(int i) {
   return {cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i]};
 }
 
-void CDlgConfigAi::LoadChannel(int i) {
-  const Parts parts = PartsOf(i);
+void CDlgConfigAi::LoadOwn(const Parts& parts) {
   const kt::AiChannelConfig& ai = parts.channel;
   const kt::AnalogEventConfig& events = parts.events;
 
-  kt::LoadText(m_editName, ai.NAME);
-  kt::LoadText(m_editComment, ai.COMMENT);
-  LoadSourceAndPoints(parts);
   m_comboRegisterKind.SetCurSel(parts.modbus.TYPE == 4 ? 0 : 1);
   m_comboType.SetCurSel(ai.TYPE == 1 ? 1 : ai.TYPE == 2 ? 2 : 0);
   m_editZero.SetValue(ai.SCALE.ZERO);
@@ -197,14 +193,10 @@ void CDlgConfigAi::LoadChannel(int i) {
   }
 }
 
-void CDlgConfigAi::StoreChannel(int i) {
-  const Parts parts = PartsOf(i);
+void CDlgConfigAi::StoreOwn(const Parts& parts) {
   kt::AiChannelConfig& ai = parts.channel;
   kt::AnalogEventConfig& events = parts.events;
 
-  kt::StoreText(m_editName, ai.NAME);
-  kt::StoreText(m_editComment, ai.COMMENT);
-  StoreSourceAndPoints(parts);
   parts.modbus.TYPE = m_comboRegisterKind.GetCurItem() == 0 ? 4 : 3;
   ai.TYPE = static_cast<kt::u32>(GetTypeIndex());
   ai.SCALE.ZERO = m_editZero.m_dValue;

@@ -24,8 +24,8 @@ class CDlgConfigAi : public CPointChannelPage<kt::AiChannelConfig, kt::AnalogEve
   // Channel-page hooks.
   // The base's checks, then scaling and zone order.
   BOOL CheckControls(BOOL bShowError) override;
-  void StoreChannel(int i) override;
-  void LoadChannel(int i) override;
+  void StoreOwn(const Parts& parts) override;
+  void LoadOwn(const Parts& parts) override;
   void UpdateControls() override;
 
   // Point-channel hooks. Source "Ai" offers two channel numbers.
@@ -66,8 +66,6 @@ class CDlgConfigAi : public CPointChannelPage<kt::AiChannelConfig, kt::AnalogEve
 
   COLORREF m_zoneColor[kt::kZoneCount] = {};
 
-  CInputStringJis m_editName;               // 1009
-  CInputStringJis m_editComment;            // 1010
   CSelectCombo m_comboSource;               // 1062
   CSelectCombo m_comboChannel;              // 1065
   CInputNumberInt m_editUnitId;             // 1052

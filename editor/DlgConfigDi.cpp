@@ -128,13 +128,9 @@ CDlgConfigDi::Parts CDlgConfigDi::PartsOf(int i) {
   return {cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i]};
 }
 
-void CDlgConfigDi::LoadChannel(int i) {
-  const Parts parts = PartsOf(i);
+void CDlgConfigDi::LoadOwn(const Parts& parts) {
   const kt::DiChannelConfig& di = parts.channel;
 
-  kt::LoadText(m_editName, di.NAME);
-  kt::LoadText(m_editComment, di.COMMENT);
-  LoadSourceAndPoints(parts);
   m_comboPointKind.SetCurSel(parts.modbus.TYPE == kModbusCoil ? 0 : 1);
   m_comboInvert.SetCurSel(di.INVERT == 1 ? 1 : 0);
 
@@ -150,13 +146,9 @@ void CDlgConfigDi::LoadChannel(int i) {
   }
 }
 
-void CDlgConfigDi::StoreChannel(int i) {
-  const Parts parts = PartsOf(i);
+void CDlgConfigDi::StoreOwn(const Parts& parts) {
   kt::DiChannelConfig& di = parts.channel;
 
-  kt::StoreText(m_editName, di.NAME);
-  kt::StoreText(m_editComment, di.COMMENT);
-  StoreSourceAndPoints(parts);
   parts.modbus.TYPE = m_comboPointKind.GetCurItem() == 0 ? kModbusCoil : kModbusInput;
   di.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
 

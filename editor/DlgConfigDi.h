@@ -38,8 +38,8 @@ class CDlgConfigDi : public CPointChannelPage<kt::DiChannelConfig, kt::DiEventCo
   BOOL CheckSettings(BOOL bShowError) override;
 
   // Channel-page hooks.
-  void StoreChannel(int i) override;
-  void LoadChannel(int i) override;
+  void StoreOwn(const Parts& parts) override;
+  void LoadOwn(const Parts& parts) override;
   void UpdateControls() override;
 
   // Point-channel hooks. Source "Di" offers one channel number.
@@ -66,8 +66,6 @@ class CDlgConfigDi : public CPointChannelPage<kt::DiChannelConfig, kt::DiEventCo
   COLORREF m_onColor = 0;   // screen form 0x00BBGGRR
   COLORREF m_offColor = 0;
 
-  CInputStringJis m_editName;             // 1094
-  CInputStringJis m_editComment;          // 1095
   CSelectCombo m_comboSource;             // 1097
   CSelectCombo m_comboChannel;            // 1309
   CInputNumberInt m_editUnitId;           // 1098

@@ -142,13 +142,9 @@ CDlgConfigDo::Parts CDlgConfigDo::PartsOf(int i) {
   return {cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i]};
 }
 
-void CDlgConfigDo::LoadChannel(int i) {
-  const Parts parts = PartsOf(i);
+void CDlgConfigDo::LoadOwn(const Parts& parts) {
   const kt::DoChannelConfig& out = parts.channel;
 
-  kt::LoadText(m_editName, out.NAME);
-  kt::LoadText(m_editComment, out.COMMENT);
-  LoadSourceAndPoints(parts);
   m_comboPointKind.SetCurSel(0);
   m_comboInvert.SetCurSel(out.INVERT == 1 ? 1 : 0);
   for (int s : {kOn, kOff}) {
@@ -157,13 +153,9 @@ void CDlgConfigDo::LoadChannel(int i) {
   }
 }
 
-void CDlgConfigDo::StoreChannel(int i) {
-  const Parts parts = PartsOf(i);
+void CDlgConfigDo::StoreOwn(const Parts& parts) {
   kt::DoChannelConfig& out = parts.channel;
 
-  kt::StoreText(m_editName, out.NAME);
-  kt::StoreText(m_editComment, out.COMMENT);
-  StoreSourceAndPoints(parts);
   parts.modbus.TYPE = kModbusCoils;
   out.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
   for (int s : {kOn, kOff}) {

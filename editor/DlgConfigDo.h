@@ -25,8 +25,8 @@ class CDlgConfigDo : public CPointChannelPage<kt::DoChannelConfig, kt::DoDisplay
   BOOL CheckSettings(BOOL bShowError) override;
 
   // Channel-page hooks.
-  void StoreChannel(int i) override;
-  void LoadChannel(int i) override;
+  void StoreOwn(const Parts& parts) override;
+  void LoadOwn(const Parts& parts) override;
   void UpdateControls() override;
 
   // Point-channel hooks; the source is the destination here. "Do" offers
@@ -53,8 +53,6 @@ class CDlgConfigDo : public CPointChannelPage<kt::DoChannelConfig, kt::DoDisplay
   COLORREF m_onColor = 0;   // screen form 0x00BBGGRR
   COLORREF m_offColor = 0;
 
-  CInputStringJis m_editName;             // 1313
-  CInputStringJis m_editComment;          // 1314
   CSelectCombo m_comboSource;             // 1315
   CSelectCombo m_comboChannel;            // 1316
   CInputNumberInt m_editUnitId;           // 1317
