@@ -331,44 +331,31 @@ void CDlgConfigDsp::OnBnClickedFlicker(int kind) {
 }
 
 void CDlgConfigDsp::OnBnClickedSwitchPages(int kind) {
+  // Per kind: the title, the rows and the mask of DISP.AUTOSCREEN.PAGE.
+  const struct {
+    const char* title;
+    kt::u32 kt::DisplayPageConfig::*mask;
+  } kinds[] = {
+      {"Auto view switch:Trend", &kt::DisplayPageConfig::TREND},
+      {"Auto view switch : Overview", &kt::DisplayPageConfig::OVERVIEW},
+      {"Auto view switch : Digital view (AI)", &kt::DisplayPageConfig::AI},
+      {"Auto view switch : Digital view (DI)", &kt::DisplayPageConfig::DI},
+      {"Auto view switch : Digital view (OI)", &kt::DisplayPageConfig::OI},
+      {"Auto view switch : Digital view (DO)", &kt::DisplayPageConfig::DO},
+  };
+  if (kind < kPagesTrend || kind > kPagesDo) return;
   const kt::DeviceConfig& cfg = *m_pConfig;
-  kt::DisplayPageConfig& pages = m_pConfig->DISP.AUTOSCREEN.PAGE;
   CDlgConfigSelect dlg(this);
-  kt::u32* mask = nullptr;
+  dlg.m_strTitle = QString::fromLatin1(kinds[kind].title);
   switch (kind) {
-    case kPagesTrend:
-      dlg.m_strTitle = QStringLiteral("Auto view switch:Trend");
-      AddNumberedRows(dlg, "Page", 2);
-      mask = &pages.TREND;
-      break;
-    case kPagesOverview:
-      dlg.m_strTitle = QStringLiteral("Auto view switch : Overview");
-      AddNumberedRows(dlg, "Page", 3);
-      mask = &pages.OVERVIEW;
-      break;
-    case kPagesAi:
-      dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (AI)");
-      dlg.AddChannelRows(cfg.AI);
-      mask = &pages.AI;
-      break;
-    case kPagesDi:
-      dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (DI)");
-      dlg.AddChannelRows(cfg.DI);
-      mask = &pages.DI;
-      break;
-    case kPagesOi:
-      dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (OI)");
-      dlg.AddChannelRows(cfg.OI);
-      mask = &pages.OI;
-      break;
-    case kPagesDo:
-      dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (DO)");
-      AddDoViewRows(dlg, cfg.DO);
-      mask = &pages.DO;
-      break;
-    default:
-      return;
+    case kPagesTrend: AddNumberedRows(dlg, "Page", 2); break;
+    case kPagesOverview: AddNumberedRows(dlg, "Page", 3); break;
+    case kPagesAi: dlg.AddChannelRows(cfg.AI); break;
+    case kPagesDi: dlg.AddChannelRows(cfg.DI); break;
+    case kPagesOi: dlg.AddChannelRows(cfg.OI); break;
+    default: AddDoViewRows(dlg, cfg.DO); break;
   }
-  dlg.m_masks[0] = *mask;
-  if (dlg.DoModal() == IDOK) *mask = dlg.m_masks[0];
+  kt::u32& mask = m_pConfig->DISP.AUTOSCREEN.PAGE.*kinds[kind].mask;
+  dlg.m_masks[0] = mask;
+  if (dlg.DoModal() == IDOK) mask = dlg.m_masks[0];
 }
