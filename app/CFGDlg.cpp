@@ -93,10 +93,12 @@ void CCFGDlg::UpdateComTooltip() {
   m_btnCom.SetTooltipText(kt::GetComPortName(ports, kt::ActivePreferences().m_nCom - 1));
 }
 
-void CCFGDlg::OnSysCommand(UINT nID, LPARAM) {
+void CCFGDlg::OnSysCommand(UINT nID, LPARAM lParam) {
   if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
     CAboutDlg dlgAbout;
     dlgAbout.DoModal();
+  } else {
+    CDialogEx::OnSysCommand(nID, lParam);
   }
 }
 

@@ -23,8 +23,9 @@ class CCFGDlg : public CDialogEx {
 
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;
-  // The About box for IDM_ABOUTBOX (low four bits ignored).
-  void OnSysCommand(UINT nID, LPARAM lParam);
+  // The About box for IDM_ABOUTBOX (low four bits ignored); every other
+  // command goes on to the dialog's own handling.
+  void OnSysCommand(UINT nID, LPARAM lParam) override;
   // The menu with "Version KT2057CFG(&A)...", at the click.
   void OnContextMenu(CWnd* pWnd, CPoint point) override;
   void OnTcnSelchangeTab(NMHDR* pNMHDR, LRESULT* pResult);

@@ -464,4 +464,11 @@ inline void CopyText(char (&dst)[N], const char* src) {
     CopyText(dst, N, src);
 }
 
+// The record keeps a colour as 0xRRGGBB, the screen as 0x00BBGGRR: red and
+// blue change places, the same swap either way. Colours have 24 bits (the
+// document refuses more), so nothing lives in the top byte.
+constexpr u32 SwapRedBlue(u32 color) {
+    return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+}
+
 }  // namespace kt

@@ -1,5 +1,7 @@
 #include "InputIPAddress.h"
 
+#include "InvalidColor.h"
+
 #include <QPalette>
 #include <QWidget>
 
@@ -7,8 +9,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr COLORREF kInvalidColor = RGB(255, 241, 0);
 
 // Reads "a.b.c.d", each part one to three digits of at most 255, and nothing
 // else. A looser reading would turn "1.300.1.1" into some other address.

@@ -426,8 +426,8 @@ BOOL CInputNumberMulti::SetRadix(int nRadix) {
 // CInputNumberMultiForm
 
 BOOL CInputNumberMultiForm::OnChildNotify(UINT nCode) {
-  if (nCode == CBN_SELCHANGE && m_pNumber && GetCurSel() >= 0) {
-    switch (GetCurSel() + m_nOffset) {
+  if (nCode == CBN_SELCHANGE && m_pNumber) {
+    switch (GetCurItem()) {
       case 0: m_pNumber->SetRadix(10); break;
       case 1: m_pNumber->SetRadix(16); break;
       case 2: m_pNumber->SetRadix(8); break;

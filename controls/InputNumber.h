@@ -27,16 +27,13 @@
 // type; formatting and parsing never depend on the locale.
 #pragma once
 
+#include "InvalidColor.h"
 #include "Platform.h"
 #include "SelectCombo.h"
 
 #include <array>
 #include <functional>
 #include <string>
-
-// The invalid colour: background of a control whose value is refused, or
-// whose owner says that its value conflicts with another field.
-inline constexpr COLORREF kInvalidColor = RGB(255, 241, 0);
 
 // An owner object and one of its member functions taking (CDC*, UINT) and
 // returning BOOL: asked while a valid value is painted; exactly TRUE paints

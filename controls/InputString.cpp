@@ -26,6 +26,10 @@ BOOL Utf8ToCString(const char* utf8, CString* out) {
   return TRUE;
 }
 
+CString kt::FieldText(const char* field, std::size_t width) {
+  return QString::fromUtf8(field, static_cast<qsizetype>(strnlen(field, width)));
+}
+
 // ---------------------------------------------------------------------------
 // CInputString
 

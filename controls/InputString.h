@@ -1,11 +1,13 @@
 // Text inputs that keep their text within a length (UTF-16 code units) and a
-// character set as the user types or pastes, and the conversions between a
-// dialog's text and the record's zero-terminated UTF-8 fields.
+// character set as the user types or pastes, the conversions between a
+// dialog's text and UTF-8, and the one way of reading and writing the
+// record's fixed-width UTF-8 text fields.
 #pragma once
 
 #include "Platform.h"
 
 #include <cstddef>
+#include <cstring>
 
 // Writes the UTF-8 form of text, zero-filled, into buffer[0..size). An empty
 // text clears the buffer. FALSE, with the buffer untouched, when the UTF-8
@@ -77,3 +79,35 @@ class CInputStringJis : public CInputString {
   // As the base, but every refused code unit becomes '?' before the cut.
   void SetTextUtf8(const char* utf8) override;
 };
+
+namespace kt {
+
+// Fixed-width text fields of the record and of the device's documents: char
+// arrays of UTF-8. A field need not end within its width (a paste of foreign
+// bytes), so nothing here reads past it.
+
+// The text of a field: its UTF-8 up to the zero byte and never past width
+// bytes; invalid sequences become U+FFFD.
+CString FieldText(const char* field, std::size_t width);
+template <std::size_t N>
+CString FieldText(const char (&field)[N]) {
+  return FieldText(field, N);
+}
+
+// Shows a field in a text input, by the input's own SetTextUtf8 (cut to its
+// limit; the JIS input marks what it refuses).
+template <std::size_t N>
+void LoadText(CInputString& edit, const char (&field)[N]) {
+  char text[N + 1] = {};
+  std::memcpy(text, field, N);
+  edit.SetTextUtf8(text);
+}
+
+// Writes a window's text into a field: its UTF-8, zero-filled. A text that
+// does not fit leaves the field empty, never with the old text.
+template <std::size_t N>
+void StoreText(const CWnd& edit, char (&field)[N]) {
+  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
+}
+
+}  // namespace kt

@@ -39,8 +39,29 @@ BOOL CNormalDialog::AllNumbersValid() {
 // ---------------------------------------------------------------------------
 // CTabDialog, CSubDialogChild
 
-BOOL CTabDialog::StorePage(BOOL) { return FALSE; }
-void CTabDialog::RefreshControls() {}
+BOOL CNormalDialog::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
+
+void CNormalDialog::UpdateControls() {}
+
+void CNormalDialog::RefreshKeepingFocus() {
+  CWnd* focus = CWnd::GetFocus();
+  UpdateControls();
+  m_errors.ResetDisabledInputs();
+  if (focus) focus->SetFocus();
+}
+
+BOOL CTabDialog::StorePage(BOOL bShowError) {
+  if (!CheckControls(bShowError)) return FALSE;
+  StoreSettings();
+  return TRUE;
+}
+
+void CTabDialog::RefreshControls() {
+  RefreshKeepingFocus();
+  Invalidate(TRUE);
+}
+
+void CTabDialog::StoreSettings() {}
 void CTabDialog::PrepareSave() {}
 BOOL CTabDialog::CheckSettings(BOOL) { return TRUE; }
 
@@ -104,4 +125,35 @@ BOOL PageErrorList::Check(BOOL bShowError) const {
 
 void PageErrorList::ResetDisabledInputs() const {
   for (CInputNumber* control : m_controls) control->ResetIfDisabled();
+}
+
+// ---------------------------------------------------------------------------
+// Switches
+
+void kt::LoadSwitch(CButton& off, CButton& on, std::uint32_t value) {
+  on.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
+  off.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
+}
+
+std::uint32_t kt::StoreSwitch(const CButton& on) { return on.GetCheck() == BST_CHECKED ? 1 : 0; }
+
+void kt::LoadSwitch(CWnd& dlg, int offId, int onId, std::uint32_t value) {
+  dlg.CheckDlgButton(onId, value == 1 ? BST_CHECKED : BST_UNCHECKED);
+  dlg.CheckDlgButton(offId, value == 1 ? BST_UNCHECKED : BST_CHECKED);
+}
+
+std::uint32_t kt::StoreSwitch(const CWnd& dlg, int onId) { return dlg.IsDlgButtonChecked(onId) == BST_CHECKED ? 1 : 0; }
+
+BOOL kt::PickColor(CWnd* parent, COLORREF initial, DWORD flags, COLORREF& color) {
+  CColorDialog dlg(initial, flags, parent);
+  if (dlg.DoModal() != IDOK) return FALSE;
+  color = dlg.GetColor();
+  return TRUE;
+}
+
+void kt::PaintSwatch(CDC& dc, CWnd& dlg, CWnd& swatch, COLORREF color) {
+  CRect rc;
+  swatch.GetWindowRect(&rc);
+  dlg.ScreenToClient(&rc);
+  dc.FillSolidRect(rc, color);
 }

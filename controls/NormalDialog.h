@@ -13,12 +13,15 @@
 //                    page and shows one at a time.
 //   PageErrorList    each number input of a page with the message shown when
 //                    it holds no acceptable value; Check walks them in order.
+//   kt::LoadSwitch / kt::StoreSwitch
+//                    a switch of the record on a pair of radio buttons.
 #pragma once
 
 #include "InputNumber.h"
 #include "Platform.h"
 #include "SelectCombo.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -26,6 +29,20 @@ namespace kt {
 struct DeviceConfig;
 struct OiParamConfig;
 }  // namespace kt
+
+class PageErrorList {
+ public:
+  void Add(CInputNumber* pControl, const CString& message);
+  // The walk: at the first control (in the order of adding) that holds no
+  // acceptable value, shows its message in an error box when bShowError,
+  // and fails. TRUE when every control is valid.
+  BOOL Check(BOOL bShowError) const;
+  // ResetIfDisabled on every control, in order.
+  void ResetDisabledInputs() const;
+
+  std::vector<CInputNumber*> m_controls;  // non-owning
+  std::vector<CString> m_messages;        // the message of the control at the same position
+};
 
 class CNormalDialog : public CDialogEx {
  public:
@@ -46,22 +63,36 @@ class CNormalDialog : public CDialogEx {
   // FALSE when any number input holds no acceptable value (TRUE for none).
   BOOL AllNumbersValid();
 
+  // The dialog's own checks of its controls, messages only with bShowError:
+  // by default the walk of m_errors; a dialog with cross-field rules checks
+  // them after it.
+  virtual BOOL CheckControls(BOOL bShowError);
+  // Derives the enabled states of the controls from the selections.
+  virtual void UpdateControls();
+  // UpdateControls, then the disabled inputs of m_errors that hold no
+  // acceptable value back to their defaults; the focus stays where it was.
+  void RefreshKeepingFocus();
+
   // Non-owning, in the order of the data exchange.
   std::vector<CWnd*> m_controls;
   std::vector<CInputNumber*> m_numberInputs;
   std::vector<CSelectCombo*> m_selectCombos;
+  // The number inputs with their messages, in the order they are checked.
+  PageErrorList m_errors;
 };
 
 class CTabDialog : public CNormalDialog {
  public:
   using CNormalDialog::CNormalDialog;
 
-  // Checks the page's controls and, only when they pass, copies their
-  // values into the record. TRUE when stored. Messages only with bShowError.
+  // Checks the page's controls (CheckControls) and, only when they pass,
+  // copies their values into the record (StoreSettings). TRUE when stored.
+  // Messages only with bShowError.
   virtual BOOL StorePage(BOOL bShowError);
-  // Derives enabled states from the selections, resets disabled invalid
-  // inputs to their defaults, repaints.
+  // RefreshKeepingFocus, then the page is repainted.
   virtual void RefreshControls();
+  // Copies the controls' values into the record, after the checks passed.
+  virtual void StoreSettings();
   // Computes derived values of the record just before it is written.
   virtual void PrepareSave();
   // Cross-checks the stored settings against the rest of the record.
@@ -116,16 +147,21 @@ class CSubDialogParent : public CNormalDialog {
   std::vector<SubDialogEntry> m_children;
 };
 
-class PageErrorList {
- public:
-  void Add(CInputNumber* pControl, const CString& message);
-  // The walk: at the first control (in the order of adding) that holds no
-  // acceptable value, shows its message in an error box when bShowError,
-  // and fails. TRUE when every control is valid.
-  BOOL Check(BOOL bShowError) const;
-  // ResetIfDisabled on every control, in order.
-  void ResetDisabledInputs() const;
+namespace kt {
 
-  std::vector<CInputNumber*> m_controls;  // non-owning
-  std::vector<CString> m_messages;        // the message of the control at the same position
-};
+// A switch of the record on a radio pair ("Disable"/"Enable", "Fixed"/
+// "Variable"): the value 1 checks the second button, any other value the
+// first; stored back as 1 when the second is checked, else 0.
+void LoadSwitch(CButton& off, CButton& on, std::uint32_t value);
+std::uint32_t StoreSwitch(const CButton& on);
+// The same for a pair of plain dialog items of dlg, by their ids.
+void LoadSwitch(CWnd& dlg, int offId, int onId, std::uint32_t value);
+std::uint32_t StoreSwitch(const CWnd& dlg, int onId);
+
+// The colour dialog over parent, opened on `initial` with `flags`; on OK the
+// chosen colour goes into `color`. TRUE when one was chosen.
+BOOL PickColor(CWnd* parent, COLORREF initial, DWORD flags, COLORREF& color);
+// Paints a colour swatch (a frame static of dlg) as a solid block of colour.
+void PaintSwatch(CDC& dc, CWnd& dlg, CWnd& swatch, COLORREF color);
+
+}  // namespace kt

@@ -1,6 +1,8 @@
 #include "SelectCombo.h"
 
 #include "DeviceConfig.h"
+#include "InputString.h"
+#include "InvalidColor.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -8,11 +10,9 @@
 #include <QPalette>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
-constexpr COLORREF kErrorColor = RGB(255, 241, 0);
 constexpr COLORREF kNormalColor = RGB(255, 255, 255);
 // Presses this close to the right edge are on the arrow button.
 constexpr int kArrowWidth = 17;
@@ -61,7 +61,7 @@ BOOL CSelectComboEdit::OnPaste() { return FALSE; }
 // ---------------------------------------------------------------------------
 // CSelectCombo
 
-CSelectCombo::CSelectCombo() : m_brError(kErrorColor), m_brNormal(kNormalColor) {}
+CSelectCombo::CSelectCombo() : m_brError(kInvalidColor), m_brNormal(kNormalColor) {}
 
 CSelectCombo::~CSelectCombo() = default;
 
@@ -113,10 +113,7 @@ void CSelectCombo::AddNumbers(const CString& prefix, int start, int count) {
 }
 
 void CSelectCombo::AddChannelItem(const char* prefix, int number, const char* name, std::size_t width) {
-  // A name fills its field at most; it is not read past the field.
-  const std::size_t length = strnlen(name, width);
-  AddString(QLatin1String(prefix) + QString::number(number) + QLatin1String("  ") +
-            QString::fromUtf8(name, static_cast<qsizetype>(length)));
+  AddString(QLatin1String(prefix) + QString::number(number) + QLatin1String("  ") + kt::FieldText(name, width));
 }
 
 void CSelectCombo::FillAiChannels(const kt::AiChannelConfig* channels) {
@@ -150,6 +147,8 @@ int CSelectCombo::GetCurItem() const {
   const int shown = GetCurSel();
   return shown < 0 ? -1 : shown + m_nOffset;
 }
+
+int CSelectCombo::GetCurItemOrZero() const { return std::max(GetCurItem(), 0); }
 
 BOOL CSelectCombo::CheckSelection() {
   m_bError = FALSE;
@@ -189,8 +188,8 @@ void CSelectCombo::UpdateListColors() {
   if (!cb || cb->lineEdit()) return;
   if (m_bError) {
     QPalette pal = cb->palette();
-    pal.setColor(QPalette::Base, ToColor(kErrorColor));
-    pal.setColor(QPalette::Button, ToColor(kErrorColor));
+    pal.setColor(QPalette::Base, ToColor(kInvalidColor));
+    pal.setColor(QPalette::Button, ToColor(kInvalidColor));
     cb->setPalette(pal);
   } else {
     cb->setPalette(QPalette());
@@ -256,7 +255,7 @@ BOOL CSelectCombo::OnChildNotify(UINT nCode) {
 
 HBRUSH CSelectCombo::CtlColor(CDC* pDC, UINT) {
   if (m_bError) {
-    pDC->SetBkColor(kErrorColor);
+    pDC->SetBkColor(kInvalidColor);
     return &m_brError;
   }
   if (IsWindowEnabled()) {

@@ -63,7 +63,11 @@ class CSelectCombo : public CComboBox {
   // Replaces everything by "1  " .. "n  "; then selects the first item.
   void FillNumberedNames(int n);
   // The kept item that is selected (shown position + m_nOffset), or -1.
+  // Pages read the selection through these two, not GetCurSel + m_nOffset.
   int GetCurItem() const;
+  // The same, but item 0 when nothing is selected: what a page writes into
+  // a record field, which must name some item.
+  int GetCurItemOrZero() const;
   // TRUE when disabled or when a shown item is selected; otherwise paints
   // the box yellow and returns FALSE.
   BOOL CheckSelection();

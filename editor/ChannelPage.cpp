@@ -1,27 +1,34 @@
 #include "ChannelPage.h"
 
+#include "ChannelPeer.h"
 #include "CopyPasteMenu.h"
+
+#include <algorithm>
 
 CChannelPage::CChannelPage(UINT nIDTemplate, CWnd* pParent, BOOL bPastePlus)
     : CTabDialog(nIDTemplate, pParent), m_bPastePlus(bPastePlus) {}
+
+BOOL CChannelPage::OnInitDialog() {
+  CDialog::OnInitDialog();
+  InitSelectCombos();
+  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+  return TRUE;
+}
+
+void CChannelPage::ShowFirstChannel() {
+  m_nCurChannel = 0;
+  PrepareChannel(0);
+  LoadChannel(0);
+  UpdateControls();
+}
 
 void CChannelPage::PrepareChannel(int) {}
 void CChannelPage::IncrementAddresses() {}
 void CChannelPage::RenewCopy(int) {}
 
-BOOL CChannelPage::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
+void CChannelPage::StoreSettings() {
   StoreChannel(m_nCurChannel);
   EmptyCopy();
-  return TRUE;
-}
-
-void CChannelPage::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
 }
 
 void CChannelPage::OnSelchangeChannel() {
@@ -77,21 +84,21 @@ void CChannelPage::OnChannelCopy() {
   CopyChannel(m_nCurChannel);
 }
 
-void CChannelPage::OnChannelPaste() {
-  if (!IsCopyFilled()) return;
-  PasteChannel(m_nCurChannel, FALSE);
+BOOL CChannelPage::PasteShown(BOOL bNext) {
+  if (!IsCopyFilled()) return FALSE;
+  PasteChannel(m_nCurChannel, bNext);
   PrepareChannel(m_nCurChannel);
   LoadChannel(m_nCurChannel);
   UpdateControls();
-  Invalidate(TRUE);
+  return TRUE;
+}
+
+void CChannelPage::OnChannelPaste() {
+  if (PasteShown(FALSE)) Invalidate(TRUE);
 }
 
 void CChannelPage::OnChannelPasteNext() {
-  if (!IsCopyFilled()) return;
-  PasteChannel(m_nCurChannel, TRUE);
-  PrepareChannel(m_nCurChannel);
-  LoadChannel(m_nCurChannel);
-  UpdateControls();
+  if (!PasteShown(TRUE)) return;
   IncrementAddresses();
   StoreChannel(m_nCurChannel);
   RenewCopy(m_nCurChannel);
@@ -144,6 +151,64 @@ void StorePointInputs(const PointInputs& inputs, const kt::SlmpDeviceInfo* table
 void IncrementPointAddresses(const PointInputs& inputs) {
   inputs.registerNo.IncrementValue();
   inputs.deviceAddress.IncrementValue();
+}
+
+namespace {
+
+constexpr int kSourceNone = static_cast<int>(kt::kRegNone);
+constexpr int kSourceOwn = static_cast<int>(kt::kRegLocal);
+constexpr int kSourcePeer = static_cast<int>(kt::kRegPeer);
+constexpr int kSourceDemo = static_cast<int>(kt::kRegDemo);
+
+}  // namespace
+
+void FillChannelNumbers(const SourceInputs& inputs, int source) {
+  inputs.channel.ClearItems();
+  inputs.channel.ResetContent();
+  if (source == kSourceOwn) inputs.channel.FillNumberedNames(inputs.ownCount);
+  if (source == kSourcePeer) inputs.channel.FillNumberedNames(kt::kPeerCount);
+}
+
+BOOL ChangeSource(const SourceInputs& inputs) {
+  const int source = inputs.source.GetCurItem();
+  if (source == inputs.shown) return FALSE;
+  inputs.shown = source;
+  FillChannelNumbers(inputs, source);
+  return TRUE;
+}
+
+void LoadSource(const SourceInputs& inputs, kt::u32 reg, kt::u16 chno) {
+  inputs.source.SetCurSel(static_cast<int>(reg));
+  inputs.shown = inputs.source.GetCurItem();
+  if (reg == kt::kRegLocal || reg == kt::kRegPeer) inputs.channel.SetCurSel(chno);
+}
+
+void StoreSource(const SourceInputs& inputs, kt::u32& reg, kt::u16& chno) {
+  const int source = inputs.source.GetCurItem();
+  reg = source >= kSourceOwn && source <= kSourceDemo ? static_cast<kt::u32>(source) : kt::kRegNone;
+  const int number = inputs.channel.GetCurItem();
+  chno = (reg == kt::kRegLocal || reg == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
+}
+
+BOOL EnableSourceInputs(const SourceInputs& source, const PointInputs& points, const kt::DeviceConfig& cfg) {
+  const int item = source.source.GetCurItem();
+  if (item <= kSourceNone) return FALSE;
+  if (item == kSourceOwn || item == kSourcePeer) source.channel.EnableWindow(TRUE);
+  if (item != kSourcePeer) return TRUE;
+  const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, source.channel.GetCurItem())));
+  if (p != kt::kNoPeer && cfg.C[p].MODE == 1) {
+    if (cfg.C[p].PROTOCOL == kt::kProtocolModbusTcp) {
+      points.unitId.EnableWindow(cfg.MODBUS.C[p].TYPE == 1);
+      points.pointKind.EnableWindow(TRUE);
+      points.registerNo.EnableWindow(TRUE);
+    } else if (cfg.C[p].PROTOCOL == kt::kProtocolSlmp) {
+      points.deviceType.EnableWindow(TRUE);
+      points.deviceAddress.EnableWindow(TRUE);
+      points.radix.EnableWindow(TRUE);
+    }
+  }
+  points.deviceType.CheckSelection();
+  return TRUE;
 }
 
 BOOL CheckSlmpDeviceTypes(const kt::DeviceConfig& cfg, kt::SlmpChannelKind kind, const char* prefix,

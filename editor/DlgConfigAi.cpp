@@ -1,10 +1,8 @@
 #include "DlgConfigAi.h"
 
-#include "ChannelPeer.h"
 #include "DlgZone.h"
 #include "SlmpDevice.h"
 
-#include <cstring>
 
 const CString g_strAiSlmpDeviceTypeError = QStringLiteral("Setting error: SLMP Device type");
 const CString g_strAiZoneOrderErrors[7] = {
@@ -54,28 +52,15 @@ constexpr double kUpperDefault[kt::kZoneCount - 1] = {20, 40, 60, 80};
 constexpr double kLowerDefault[kt::kZoneCount - 1] = {20, 40, 60, 80};
 
 constexpr int kSourceNone = 0;
-constexpr int kSourceAi = 1;
-constexpr int kSourcePeer = 2;
+// The device's own analog inputs that source "Ai" numbers.
+constexpr int kOwnInputs = 2;
 
 const double kGainExcluded[1] = {0.0};
 
-// The record keeps 0xRRGGBB, the screen 0x00BBGGRR: the same swap both ways.
-COLORREF SwapRedBlue(kt::u32 color) {
-  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
-}
-
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
-}
-
-// The absolute item index selected, or -1.
-const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Ai); }
-
 }  // namespace
 
-CDlgConfigAi::CDlgConfigAi(CWnd* pParent) : CChannelPage(IDD, pParent, TRUE) {
+CDlgConfigAi::CDlgConfigAi(CWnd* pParent)
+    : CPointChannelPage(IDD, pParent, kt::SlmpChannelKind::Ai, g_strAiSlmpDeviceTypeError) {
   ON_LBN_SELCHANGE(kList, &CDlgConfigAi::OnSelchangeChannel);
   ON_CBN_SELCHANGE(kSource, &CDlgConfigAi::OnSelchangeSource);
   for (int id : {kType, kDeviceType, kPartitions, kChannel}) ON_CBN_SELCHANGE(id, &CDlgConfigAi::OnSelchangeRefresh);
@@ -124,15 +109,16 @@ void CDlgConfigAi::DoDataExchange(CDataExchange* pDX) {
   }
 }
 
-BOOL CDlgConfigAi::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSelectCombos();
+SourceInputs CDlgConfigAi::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnInputs}; }
 
-  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+PointInputs CDlgConfigAi::Points() {
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboRegisterKind};
+}
+
+BOOL CDlgConfigAi::OnInitDialog() {
+  CPointChannelPage::OnInitDialog();
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
-
-  InitPointInputs(Points(), m_errors, DeviceTable());
   m_editZero.SetRange(-1000000, 1000000, 0);
   m_errors.Add(&m_editZero, QStringLiteral("Setting error: Scaling 0%"));
   m_editSpan.SetRange(-1000000, 1000000, 100);
@@ -166,10 +152,7 @@ BOOL CDlgConfigAi::OnInitDialog() {
   for (const char* s : {"2", "3", "4", "5"}) m_comboPartitions.AddString(QString::fromLatin1(s));
   m_editUnit.SetMaxLength(8);
 
-  m_nCurChannel = 0;
-  PrepareChannel(0);
-  LoadChannel(0);
-  UpdateControls();
+  ShowFirstChannel();
 
   m_editUpper[0].m_aHighlight[0].Set(this, &CDlgConfigAi::HighlightLimitAt<0>);
   m_editUpper[1].m_aHighlight[0].Set(this, &CDlgConfigAi::HighlightLimitAt<1>);
@@ -184,71 +167,49 @@ BOOL CDlgConfigAi::OnInitDialog() {
   return TRUE;
 }
 
-void CDlgConfigAi::FillChannelNumbers(int reg) {
-  m_comboChannel.ClearItems();
-  m_comboChannel.ResetContent();
-  if (reg == kSourceAi || reg == kSourcePeer) m_comboChannel.FillNumberedNames(2);
+CDlgConfigAi::Parts CDlgConfigAi::PartsOf(int i) {
+  kt::DeviceConfig& cfg = *m_pConfig;
+  return {cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i]};
 }
 
-void CDlgConfigAi::PrepareChannel(int i) { FillChannelNumbers(static_cast<int>(m_pConfig->AI[i].REG)); }
+void CDlgConfigAi::LoadOwn(const Parts& parts) {
+  const kt::AiChannelConfig& ai = parts.channel;
+  const kt::AnalogEventConfig& events = parts.events;
 
-void CDlgConfigAi::LoadChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  const kt::AiChannelConfig& ai = cfg.AI[i];
-  const kt::AnalogEventConfig& events = cfg.ALARM.AI[i];
-  const kt::ModbusPointConfig& modbus = cfg.MODBUS.AI[i];
-  const kt::SlmpPointConfig& slmp = cfg.SLMP.AI[i];
-
-  m_editName.SetTextUtf8(ai.NAME);
-  m_editComment.SetTextUtf8(ai.COMMENT);
-  m_comboSource.SetCurSel(static_cast<int>(ai.REG));
-  m_nShownSource = m_comboSource.GetCurItem();
-  if (ai.REG == kt::kRegLocal || ai.REG == kt::kRegPeer) m_comboChannel.SetCurSel(ai.CHNO);
-  LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
-  m_comboRegisterKind.SetCurSel(modbus.TYPE == 4 ? 0 : 1);
+  m_comboRegisterKind.SetCurSel(parts.modbus.TYPE == 4 ? 0 : 1);
   m_comboType.SetCurSel(ai.TYPE == 1 ? 1 : ai.TYPE == 2 ? 2 : 0);
   m_editZero.SetValue(ai.SCALE.ZERO);
   m_editSpan.SetValue(ai.SCALE.SPAN);
   m_editGain.SetValue(ai.SCALE.GAIN);
   m_comboPlace.SetCurSel(ai.PLACE);
-  m_editUnit.SetTextUtf8(ai.UNIT);
+  kt::LoadText(m_editUnit, ai.UNIT);
   m_comboPartitions.SetCurSel(events.NUM >= 2 && events.NUM <= 5 ? events.NUM - 1 : 0);
   for (int z = 0; z < kt::kZoneCount; ++z) m_editDelay[z].SetValue(events.ZONE[z].DELAY);
   for (int z = 1; z < kt::kZoneCount; ++z) m_editLower[z - 1].SetValue(events.ZONE[z].LEVEL[0].LIM);
   for (int z = 0; z < kt::kZoneCount - 1; ++z) m_editUpper[z].SetValue(events.ZONE[z].LEVEL[1].LIM);
   for (int z = 0; z < kt::kZoneCount; ++z) {
-    m_zoneColor[z] = SwapRedBlue(events.ZONE[z].COLOR);
-    m_editZoneName[z].SetTextUtf8(events.ZONE[z].NAME);
+    m_zoneColor[z] = kt::SwapRedBlue(events.ZONE[z].COLOR);
+    kt::LoadText(m_editZoneName[z], events.ZONE[z].NAME);
   }
 }
 
-void CDlgConfigAi::StoreChannel(int i) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  kt::AiChannelConfig& ai = cfg.AI[i];
-  kt::AnalogEventConfig& events = cfg.ALARM.AI[i];
-  kt::ModbusPointConfig& modbus = cfg.MODBUS.AI[i];
-  kt::SlmpPointConfig& slmp = cfg.SLMP.AI[i];
+void CDlgConfigAi::StoreOwn(const Parts& parts) {
+  kt::AiChannelConfig& ai = parts.channel;
+  kt::AnalogEventConfig& events = parts.events;
 
-  StoreText(m_editName, ai.NAME);
-  StoreText(m_editComment, ai.COMMENT);
-  const int source = m_comboSource.GetCurItem();
-  ai.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
-  const int number = m_comboChannel.GetCurItem();
-  ai.CHNO = (ai.REG == kt::kRegLocal || ai.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
-  StorePointInputs(Points(), DeviceTable(), modbus, slmp);
-  modbus.TYPE = m_comboRegisterKind.GetCurItem() == 0 ? 4 : 3;
+  parts.modbus.TYPE = m_comboRegisterKind.GetCurItem() == 0 ? 4 : 3;
   ai.TYPE = static_cast<kt::u32>(GetTypeIndex());
   ai.SCALE.ZERO = m_editZero.m_dValue;
   ai.SCALE.SPAN = m_editSpan.m_dValue;
   ai.SCALE.GAIN = m_editGain.m_dValue;
   const int place = m_comboPlace.GetCurItem();
   ai.PLACE = static_cast<kt::i16>(place >= 0 && place <= 3 ? place : 2);
-  StoreText(m_editUnit, ai.UNIT);
+  kt::StoreText(m_editUnit, ai.UNIT);
   events.NUM = static_cast<kt::i16>(GetZoneCount());
   for (int z = 0; z < kt::kZoneCount; ++z) {
-    StoreText(m_editZoneName[z], events.ZONE[z].NAME);
+    kt::StoreText(m_editZoneName[z], events.ZONE[z].NAME);
     events.ZONE[z].DELAY = m_editDelay[z].m_nValue;
-    events.ZONE[z].COLOR = SwapRedBlue(m_zoneColor[z]);
+    events.ZONE[z].COLOR = kt::SwapRedBlue(m_zoneColor[z]);
   }
   for (int z = 0; z < kt::kZoneCount - 1; ++z) {
     events.ZONE[z].LEVEL[1].LIM = m_editUpper[z].m_dValue;
@@ -269,24 +230,7 @@ int CDlgConfigAi::GetZoneCount() {
 void CDlgConfigAi::UpdateControls() {
   DisableAllControls();
   m_comboSource.EnableWindow(TRUE);
-  const int source = m_comboSource.GetCurItem();
-  if (source <= kSourceNone) return;
-  if (source == kSourceAi || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
-  if (source == kSourcePeer) {
-    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, m_comboChannel.GetCurItem())));
-    if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
-      if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
-        m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
-        m_comboRegisterKind.EnableWindow(TRUE);
-        m_editRegister.EnableWindow(TRUE);
-      } else if (m_pConfig->C[p].PROTOCOL == kt::kProtocolSlmp) {
-        m_comboDeviceType.EnableWindow(TRUE);
-        m_editDeviceAddress.EnableWindow(TRUE);
-        m_comboRadix.EnableWindow(TRUE);
-      }
-    }
-    m_comboDeviceType.CheckSelection();
-  }
+  if (!EnableSourceInputs(Source(), Points(), *m_pConfig)) return;
   m_comboType.EnableWindow(TRUE);
   if (GetTypeIndex() != 0) {
     m_editGain.EnableWindow(TRUE);
@@ -329,16 +273,13 @@ BOOL CDlgConfigAi::ScalingConflict() {
 }
 
 BOOL CDlgConfigAi::CheckControls(BOOL bShowError) {
-  if (!m_errors.Check(bShowError)) return FALSE;
+  if (!CPointChannelPage::CheckControls(bShowError)) return FALSE;
+  if (m_comboSource.GetCurItem() <= kSourceNone) return TRUE;
   const CString* message = nullptr;
-  if (!m_comboDeviceType.CheckSelection()) {
-    message = &g_strAiSlmpDeviceTypeError;
-  } else if (m_comboSource.GetCurItem() > kSourceNone) {
-    if (ScalingConflict()) {
-      message = &g_strAiScalingError;
-    } else if (const int rule = FirstFailingZoneRule(); rule >= 0) {
-      message = &g_strAiZoneOrderErrors[rule];
-    }
+  if (ScalingConflict()) {
+    message = &g_strAiScalingError;
+  } else if (const int rule = FirstFailingZoneRule(); rule >= 0) {
+    message = &g_strAiZoneOrderErrors[rule];
   }
   if (!message) return TRUE;
   if (bShowError) AfxMessageBox(*message, MB_ICONERROR);
@@ -363,22 +304,8 @@ BOOL CDlgConfigAi::HighlightScaling(CDC*, UINT) {
   return ScalingConflict();
 }
 
-void CDlgConfigAi::OnSelchangeSource() {
-  const int source = m_comboSource.GetCurItem();
-  // Closing the list on the source already shown keeps the channel number.
-  if (source == m_nShownSource) return;
-  m_nShownSource = source;
-  FillChannelNumbers(source);
-  RefreshControls();
-}
-
-void CDlgConfigAi::OnSelchangeRefresh() { RefreshControls(); }
-
 void CDlgConfigAi::OnBnClickedZoneColor(int zone) {
-  CColorDialog dlg(m_zoneColor[zone], CC_FULLOPEN, this);
-  if (dlg.DoModal() != IDOK) return;
-  m_zoneColor[zone] = dlg.GetColor();
-  Invalidate(TRUE);
+  if (kt::PickColor(this, m_zoneColor[zone], CC_FULLOPEN, m_zoneColor[zone])) Invalidate(TRUE);
 }
 
 void CDlgConfigAi::OnEnUpdateLimit() {
@@ -396,43 +323,15 @@ void CDlgConfigAi::OnBnClickedEventSetting() {
   CDlgZone dlg(this);
   dlg.m_pConfig = m_pConfig;
   dlg.m_pZones = m_pConfig->ALARM.AI[m_nCurChannel].ZONE;
-  dlg.m_nPartition = std::max(0, m_comboPartitions.GetCurItem());
+  dlg.m_nPartition = m_comboPartitions.GetCurItemOrZero();
   dlg.DoModal();
 }
 
 void CDlgConfigAi::OnPaint() {
   CPaintDC dc(this);
-  for (int z = 0; z < kt::kZoneCount; ++z) {
-    CRect rc;
-    m_swatch[z].GetWindowRect(&rc);
-    ScreenToClient(&rc);
-    dc.GradientFill(rc, m_zoneColor[z], m_zoneColor[z], TRUE);
-  }
-}
-
-void CDlgConfigAi::CopyChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Copy(cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i]);
-}
-
-void CDlgConfigAi::PasteChannel(int i, BOOL bNext) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Paste(cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i], bNext);
-}
-
-void CDlgConfigAi::IncrementAddresses() { IncrementPointAddresses(Points()); }
-
-PointInputs CDlgConfigAi::Points() {
-  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType};
-}
-
-void CDlgConfigAi::RenewCopy(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Renew(cfg.AI[i], cfg.ALARM.AI[i], cfg.MODBUS.AI[i], cfg.SLMP.AI[i]);
+  for (int z = 0; z < kt::kZoneCount; ++z) kt::PaintSwatch(dc, *this, m_swatch[z], m_zoneColor[z]);
 }
 
 BOOL CDlgConfigAi::CheckSettings(BOOL bShowError) {
   return CheckSlmpDeviceTypes(*m_pConfig, kt::SlmpChannelKind::Ai, "AI", g_strAiSlmpDeviceTypeError, bShowError);
 }
-
-void CDlgConfigAi::PrepareSave() { kt::DeriveSlmpCommands(*m_pConfig, kt::SlmpChannelKind::Ai); }

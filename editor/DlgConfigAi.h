@@ -11,39 +11,27 @@
 #include "InputString.h"
 #include "SelectCombo.h"
 
-class CDlgConfigAi : public CChannelPage {
+class CDlgConfigAi : public CPointChannelPage<kt::AiChannelConfig, kt::AnalogEventConfig> {
  public:
   enum { IDD = 151 };
   explicit CDlgConfigAi(CWnd* pParent = nullptr);
-
-  // One whole channel as "Copy" took it; "Paste(+1)" counts the source
-  // addresses on from the next* points.
-  using CopyBuffer = PointChannelCopy<kt::AiChannelConfig, kt::AnalogEventConfig>;
 
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
 
   BOOL CheckSettings(BOOL bShowError) override;
-  void PrepareSave() override;
 
   // Channel-page hooks.
+  // The base's checks, then scaling and zone order.
   BOOL CheckControls(BOOL bShowError) override;
-  void StoreChannel(int i) override;
-  void PrepareChannel(int i) override;
-  void LoadChannel(int i) override;
+  void StoreOwn(const Parts& parts) override;
+  void LoadOwn(const Parts& parts) override;
   void UpdateControls() override;
-  void CopyChannel(int i) override;
-  void PasteChannel(int i, BOOL bNext) override;
-  void IncrementAddresses() override;
-  // The Modbus and SLMP point inputs, for the helpers the pages share.
-  PointInputs Points();
-  void RenewCopy(int i) override;
-  BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
-  void EmptyCopy() override { m_copy.filled = 0; }
 
-  // Empties "Channel" and, for source "Ai" (1) or "C" (2), fills it with
-  // two numbered items, the first selected.
-  void FillChannelNumbers(int reg);
+  // Point-channel hooks. Source "Ai" offers two channel numbers.
+  Parts PartsOf(int i) override;
+  SourceInputs Source() override;
+  PointInputs Points() override;
   // 1 "INT", 2 "UINT", else 0 ("%").
   int GetTypeIndex();
   // 2-5 from "Partitions"; 0 for "Disable".
@@ -53,8 +41,6 @@ class CDlgConfigAi : public CChannelPage {
   int FirstFailingZoneRule();
   BOOL ScalingConflict();
 
-  void OnSelchangeSource();
-  void OnSelchangeRefresh();
   void OnBnClickedZoneColor(int zone);
   void OnEnUpdateLimit();
   void OnEnUpdateScaling();
@@ -78,12 +64,8 @@ class CDlgConfigAi : public CChannelPage {
     OnBnClickedZoneColor(Z);
   }
 
-  CopyBuffer m_copy;
-  int m_nShownSource = -1;  // the source item shown, so a closed list without change changes nothing
   COLORREF m_zoneColor[kt::kZoneCount] = {};
 
-  CInputStringJis m_editName;               // 1009
-  CInputStringJis m_editComment;            // 1010
   CSelectCombo m_comboSource;               // 1062
   CSelectCombo m_comboChannel;              // 1065
   CInputNumberInt m_editUnitId;             // 1052

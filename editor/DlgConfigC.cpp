@@ -41,12 +41,6 @@ enum : int {
   kErrorOutput = 1458,
 };
 
-// The absolute item index of a select-only combo, or -1 without a selection.
-int SelectedItem(const CSelectCombo& combo) {
-  const int sel = combo.GetCurSel();
-  return sel < 0 ? -1 : sel + combo.m_nOffset;
-}
-
 }  // namespace
 
 CDlgConfigC::CDlgConfigC(CWnd* pParent) : CTabDialog(IDD, pParent) {
@@ -114,9 +108,7 @@ BOOL CDlgConfigC::OnInitDialog() {
 
 void CDlgConfigC::LoadChannel(int p) {
   const kt::PeerConfig& peer = m_pConfig->C[p];
-  const BOOL enabled = peer.MODE == 1;
-  m_radioEnable.SetCheck(enabled ? BST_CHECKED : BST_UNCHECKED);
-  m_radioDisable.SetCheck(enabled ? BST_UNCHECKED : BST_CHECKED);
+  kt::LoadSwitch(m_radioDisable, m_radioEnable, peer.MODE);
   m_comboProtocol.SetCurSel(static_cast<int>(peer.PROTOCOL));
 
   // The record's text need not end within its width when it came from a
@@ -129,9 +121,7 @@ void CDlgConfigC::LoadChannel(int p) {
   m_editPeriod.SetValue(peer.PERIOD);
   m_editTimeout.SetValue(peer.TIMEOUT);
 
-  const BOOL variable = m_pConfig->MODBUS.C[p].TYPE == 1;
-  m_radioVariable.SetCheck(variable ? BST_CHECKED : BST_UNCHECKED);
-  m_radioFixed.SetCheck(variable ? BST_UNCHECKED : BST_CHECKED);
+  kt::LoadSwitch(m_radioFixed, m_radioVariable, m_pConfig->MODBUS.C[p].TYPE);
   m_editUnitId.SetValue(m_pConfig->MODBUS.C[p].NODE);
 
   const kt::SlmpPeerConfig& slmp = m_pConfig->SLMP.C[p];
@@ -143,23 +133,21 @@ void CDlgConfigC::LoadChannel(int p) {
 
 void CDlgConfigC::StoreChannel(int p) {
   kt::PeerConfig& peer = m_pConfig->C[p];
-  peer.MODE = m_radioEnable.GetCheck() == BST_CHECKED ? 1 : 0;
-  const int protocol = SelectedItem(m_comboProtocol);
-  peer.PROTOCOL = protocol < 0 ? 0 : static_cast<kt::u32>(protocol);
+  peer.MODE = kt::StoreSwitch(m_radioEnable);
+  peer.PROTOCOL = static_cast<kt::u32>(m_comboProtocol.GetCurItemOrZero());
   m_editAddress.GetAddress(peer.IP);
   peer.PORT = m_editPort.m_nValue;
   peer.PERIOD = m_editPeriod.m_nValue;
   peer.TIMEOUT = m_editTimeout.m_nValue;
 
-  m_pConfig->MODBUS.C[p].TYPE = m_radioVariable.GetCheck() == BST_CHECKED ? 1 : 0;
+  m_pConfig->MODBUS.C[p].TYPE = kt::StoreSwitch(m_radioVariable);
   m_pConfig->MODBUS.C[p].NODE = static_cast<kt::u8>(m_editUnitId.m_nValue);
 
   kt::SlmpPeerConfig& slmp = m_pConfig->SLMP.C[p];
   slmp.NETWORK = static_cast<kt::u8>(m_editNetwork.m_nValue);
   slmp.STATION = static_cast<kt::u8>(m_editStation.m_nValue);
   slmp.CPU = static_cast<kt::u16>(m_editCpu.m_nValue);
-  const int type = SelectedItem(m_comboType);
-  slmp.TYPE = type < 0 ? 0 : static_cast<kt::u32>(type);
+  slmp.TYPE = static_cast<kt::u32>(m_comboType.GetCurItemOrZero());
 }
 
 void CDlgConfigC::UpdateControls() {
@@ -171,7 +159,7 @@ void CDlgConfigC::UpdateControls() {
                         static_cast<CWnd*>(&m_editTimeout)}) {
     control->EnableWindow(TRUE);
   }
-  switch (SelectedItem(m_comboProtocol)) {
+  switch (m_comboProtocol.GetCurItem()) {
     case kt::kProtocolModbusTcp:
       m_radioFixed.EnableWindow(TRUE);
       m_radioVariable.EnableWindow(TRUE);
@@ -198,19 +186,9 @@ BOOL CDlgConfigC::CheckControls(BOOL bShowError) {
   return m_errors.Check(bShowError);
 }
 
-BOOL CDlgConfigC::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
+void CDlgConfigC::StoreSettings() {
   StoreChannel(m_nCurChannel);
   m_copy.filled = 0;
-  return TRUE;
-}
-
-void CDlgConfigC::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
 }
 
 BOOL CDlgConfigC::CheckSettings(BOOL) { return TRUE; }

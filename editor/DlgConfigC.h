@@ -21,14 +21,13 @@ class CDlgConfigC : public CTabDialog {
   BOOL OnInitDialog() override;
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
-  BOOL StorePage(BOOL bShowError) override;
-  void RefreshControls() override;
+  void StoreSettings() override;
   BOOL CheckSettings(BOOL bShowError) override;
 
   void LoadChannel(int p);
   void StoreChannel(int p);
-  void UpdateControls();
-  BOOL CheckControls(BOOL bShowError);
+  void UpdateControls() override;
+  BOOL CheckControls(BOOL bShowError) override;
 
   void OnSelchangeChannel();
   void OnUpdateOption();
@@ -43,7 +42,6 @@ class CDlgConfigC : public CTabDialog {
   };
 
   int m_nCurChannel = 0;
-  PageErrorList m_errors;
   CopyBuffer m_copy;
 
   CSelectList m_listChannel;        // 1013

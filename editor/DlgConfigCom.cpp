@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <span>
-#include <cstring>
 #include <vector>
 
 const CString g_strComErrors[3] = {
@@ -43,13 +42,6 @@ enum : int {
 
 // The device keeps these for itself.
 constexpr int kReservedPorts[] = {45967, 45968, 45969, 45970};
-
-// Text fields of the record: the UTF-8 form of the text, or an empty field
-// when it does not fit.
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
-}
 
 }  // namespace
 
@@ -119,28 +111,24 @@ BOOL CDlgConfigCom::OnInitDialog() {
 
 void CDlgConfigCom::LoadSettings() {
   const kt::DeviceConfig& cfg = *m_pConfig;
-  auto loadMode = [this](int disable, int enable, kt::u32 mode) {
-    CheckDlgButton(enable, mode == 1 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(disable, mode == 1 ? BST_UNCHECKED : BST_CHECKED);
-  };
-  loadMode(kHttpDisable, kHttpEnable, cfg.WEB.MODE);
+  kt::LoadSwitch(*this, kHttpDisable, kHttpEnable, cfg.WEB.MODE);
   m_editHttpPort.SetValue(cfg.WEB.PORT);
-  m_editAdminLogin.SetTextUtf8(cfg.WEB.ADMIN.LOGIN);
-  m_editAdminPassword.SetTextUtf8(cfg.WEB.ADMIN.PASSWORD);
-  m_editGuestLogin.SetTextUtf8(cfg.WEB.GUEST_LOGIN);
-  m_editGuestPassword.SetTextUtf8(cfg.WEB.GUEST_PASSWORD);
+  kt::LoadText(m_editAdminLogin, cfg.WEB.ADMIN.LOGIN);
+  kt::LoadText(m_editAdminPassword, cfg.WEB.ADMIN.PASSWORD);
+  kt::LoadText(m_editGuestLogin, cfg.WEB.GUEST_LOGIN);
+  kt::LoadText(m_editGuestPassword, cfg.WEB.GUEST_PASSWORD);
 
-  loadMode(kModbusDisable, kModbusEnable, cfg.MODTD.MODE);
+  kt::LoadSwitch(*this, kModbusDisable, kModbusEnable, cfg.MODTD.MODE);
   m_editModbusPort.SetValue(cfg.MODTD.PORT);
   m_editLinger.SetValue(cfg.MODTD.LINGER);
 
-  loadMode(kFtpDisable, kFtpEnable, cfg.FTPD.MODE);
+  kt::LoadSwitch(*this, kFtpDisable, kFtpEnable, cfg.FTPD.MODE);
   m_editFtpPort.SetValue(cfg.FTPD.PORT);
-  m_editFtpLogin.SetTextUtf8(cfg.FTPD.LOGIN);
-  m_editFtpPassword.SetTextUtf8(cfg.FTPD.PASSWORD);
+  kt::LoadText(m_editFtpLogin, cfg.FTPD.LOGIN);
+  kt::LoadText(m_editFtpPassword, cfg.FTPD.PASSWORD);
 
-  loadMode(kSntpDisable, kSntpEnable, cfg.SNTP.MODE);
-  m_editSntpServer.SetTextUtf8(cfg.SNTP.SERVER);
+  kt::LoadSwitch(*this, kSntpDisable, kSntpEnable, cfg.SNTP.MODE);
+  kt::LoadText(m_editSntpServer, cfg.SNTP.SERVER);
   const int hour = cfg.SNTP.EXECTIME.HOUR;
   const int min = cfg.SNTP.EXECTIME.MIN;
   m_comboExecHour.SetCurSel(hour >= 0 && hour <= 23 ? hour : 0);
@@ -149,32 +137,26 @@ void CDlgConfigCom::LoadSettings() {
 
 void CDlgConfigCom::StoreSettings() {
   kt::DeviceConfig& cfg = *m_pConfig;
-  auto mode = [this](int enable) -> kt::u32 { return IsDlgButtonChecked(enable) == BST_CHECKED ? 1 : 0; };
-  auto selection = [](const CSelectCombo& combo) {
-    const int sel = combo.GetCurSel();
-    return sel < 0 ? 0 : sel + combo.m_nOffset;
-  };
-
-  cfg.WEB.MODE = mode(kHttpEnable);
+  cfg.WEB.MODE = kt::StoreSwitch(*this, kHttpEnable);
   cfg.WEB.PORT = m_editHttpPort.m_nValue;
-  StoreText(m_editAdminLogin, cfg.WEB.ADMIN.LOGIN);
-  StoreText(m_editAdminPassword, cfg.WEB.ADMIN.PASSWORD);
-  StoreText(m_editGuestLogin, cfg.WEB.GUEST_LOGIN);
-  StoreText(m_editGuestPassword, cfg.WEB.GUEST_PASSWORD);
+  kt::StoreText(m_editAdminLogin, cfg.WEB.ADMIN.LOGIN);
+  kt::StoreText(m_editAdminPassword, cfg.WEB.ADMIN.PASSWORD);
+  kt::StoreText(m_editGuestLogin, cfg.WEB.GUEST_LOGIN);
+  kt::StoreText(m_editGuestPassword, cfg.WEB.GUEST_PASSWORD);
 
-  cfg.MODTD.MODE = mode(kModbusEnable);
+  cfg.MODTD.MODE = kt::StoreSwitch(*this, kModbusEnable);
   cfg.MODTD.PORT = m_editModbusPort.m_nValue;
   cfg.MODTD.LINGER = m_editLinger.m_nValue;
 
-  cfg.FTPD.MODE = mode(kFtpEnable);
+  cfg.FTPD.MODE = kt::StoreSwitch(*this, kFtpEnable);
   cfg.FTPD.PORT = m_editFtpPort.m_nValue;
-  StoreText(m_editFtpLogin, cfg.FTPD.LOGIN);
-  StoreText(m_editFtpPassword, cfg.FTPD.PASSWORD);
+  kt::StoreText(m_editFtpLogin, cfg.FTPD.LOGIN);
+  kt::StoreText(m_editFtpPassword, cfg.FTPD.PASSWORD);
 
-  cfg.SNTP.MODE = mode(kSntpEnable);
-  StoreText(m_editSntpServer, cfg.SNTP.SERVER);
-  cfg.SNTP.EXECTIME.HOUR = selection(m_comboExecHour);
-  cfg.SNTP.EXECTIME.MIN = selection(m_comboExecMin);
+  cfg.SNTP.MODE = kt::StoreSwitch(*this, kSntpEnable);
+  kt::StoreText(m_editSntpServer, cfg.SNTP.SERVER);
+  cfg.SNTP.EXECTIME.HOUR = m_comboExecHour.GetCurItemOrZero();
+  cfg.SNTP.EXECTIME.MIN = m_comboExecMin.GetCurItemOrZero();
 }
 
 void CDlgConfigCom::UpdateControls() {
@@ -242,16 +224,3 @@ void CDlgConfigCom::OnEnUpdatePort() {
 
 void CDlgConfigCom::OnBnClickedMode() { RefreshControls(); }
 
-BOOL CDlgConfigCom::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
-  StoreSettings();
-  return TRUE;
-}
-
-void CDlgConfigCom::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
-}

@@ -17,13 +17,11 @@ class CDlgConfigCom : public CTabDialog {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
 
-  BOOL StorePage(BOOL bShowError) override;
-  void RefreshControls() override;
 
   void LoadSettings();
-  void StoreSettings();
-  void UpdateControls();
-  BOOL CheckControls(BOOL bShowError);
+  void StoreSettings() override;
+  void UpdateControls() override;
+  BOOL CheckControls(BOOL bShowError) override;
   // TRUE when the enabled services' ports collide with each other or with a
   // reserved port.
   BOOL CheckPorts();
@@ -35,7 +33,6 @@ class CDlgConfigCom : public CTabDialog {
   void OnEnUpdatePort();
   void OnBnClickedMode();
 
-  PageErrorList m_errors;
   CInputNumberIntApp<CDlgConfigCom> m_editHttpPort;  // 1023
   CInputStringHttp m_editAdminLogin;                 // 1128
   CInputStringHttp m_editAdminPassword;              // 1129

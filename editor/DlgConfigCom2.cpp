@@ -3,8 +3,6 @@
 #include "DeviceConfig.h"
 #include "DlgConfigSelect.h"
 
-#include <cstring>
-
 const CString g_strCom2Errors[1] = {QStringLiteral("Setting error: Port address")};
 const CString g_strCom2FailureOutputCaption[1] = {QStringLiteral("Communication failure output setting")};
 
@@ -24,21 +22,6 @@ enum : int {
   kSubdir = 1425,
   kFailureOutput = 1426,
 };
-
-// A switch of the record: 1 is "Enable", anything else "Disable".
-void LoadSwitch(CButton& disable, CButton& enable, kt::u32 value) {
-  enable.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
-  disable.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
-}
-
-kt::u32 StoreSwitch(const CButton& enable) { return enable.GetCheck() == BST_CHECKED ? 1 : 0; }
-
-// The UTF-8 form of the text, or an empty field when it does not fit.
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
-}
 
 }  // namespace
 
@@ -80,26 +63,25 @@ BOOL CDlgConfigCom2::OnInitDialog() {
 
 void CDlgConfigCom2::LoadSettings() {
   const kt::FtpClientConfig& ftp = m_pConfig->FTPC;
-  CheckDlgButton(kModeEnable, ftp.MODE == 1 ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(kModeDisable, ftp.MODE == 1 ? BST_UNCHECKED : BST_CHECKED);
-  LoadSwitch(m_radioExplicitDisable, m_radioExplicitEnable, ftp.ACC.EXPLICIT);
-  LoadSwitch(m_radioPasvDisable, m_radioPasvEnable, ftp.ACC.PASV);
-  m_editServer.SetTextUtf8(ftp.ACC.SERVER);
-  m_editLogin.SetTextUtf8(ftp.ACC.LOGIN);
-  m_editPassword.SetTextUtf8(ftp.ACC.PASSWORD);
-  m_editSubdir.SetTextUtf8(ftp.ACC.SUBDIR);
+  kt::LoadSwitch(*this, kModeDisable, kModeEnable, ftp.MODE);
+  kt::LoadSwitch(m_radioExplicitDisable, m_radioExplicitEnable, ftp.ACC.EXPLICIT);
+  kt::LoadSwitch(m_radioPasvDisable, m_radioPasvEnable, ftp.ACC.PASV);
+  kt::LoadText(m_editServer, ftp.ACC.SERVER);
+  kt::LoadText(m_editLogin, ftp.ACC.LOGIN);
+  kt::LoadText(m_editPassword, ftp.ACC.PASSWORD);
+  kt::LoadText(m_editSubdir, ftp.ACC.SUBDIR);
   m_editPort.SetValue(ftp.ACC.PORT);
 }
 
 void CDlgConfigCom2::StoreSettings() {
   kt::FtpClientConfig& ftp = m_pConfig->FTPC;
-  ftp.MODE = IsDlgButtonChecked(kModeEnable) == BST_CHECKED ? 1 : 0;
-  ftp.ACC.EXPLICIT = StoreSwitch(m_radioExplicitEnable);
-  ftp.ACC.PASV = StoreSwitch(m_radioPasvEnable);
-  StoreText(m_editServer, ftp.ACC.SERVER);
-  StoreText(m_editSubdir, ftp.ACC.SUBDIR);
-  StoreText(m_editLogin, ftp.ACC.LOGIN);
-  StoreText(m_editPassword, ftp.ACC.PASSWORD);
+  ftp.MODE = kt::StoreSwitch(*this, kModeEnable);
+  ftp.ACC.EXPLICIT = kt::StoreSwitch(m_radioExplicitEnable);
+  ftp.ACC.PASV = kt::StoreSwitch(m_radioPasvEnable);
+  kt::StoreText(m_editServer, ftp.ACC.SERVER);
+  kt::StoreText(m_editSubdir, ftp.ACC.SUBDIR);
+  kt::StoreText(m_editLogin, ftp.ACC.LOGIN);
+  kt::StoreText(m_editPassword, ftp.ACC.PASSWORD);
   ftp.ACC.PORT = m_editPort.m_nValue;
   // ALMDO belongs to the selection dialog.
 }
@@ -111,22 +93,6 @@ void CDlgConfigCom2::UpdateControls() {
   if (IsDlgButtonChecked(kModeEnable) == BST_CHECKED) {
     for (CWnd* control : m_controls) control->EnableWindow(TRUE);
   }
-}
-
-BOOL CDlgConfigCom2::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
-
-BOOL CDlgConfigCom2::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
-  StoreSettings();
-  return TRUE;
-}
-
-void CDlgConfigCom2::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
 }
 
 void CDlgConfigCom2::OnBnClickedMode() { RefreshControls(); }

@@ -17,18 +17,14 @@ class CDlgConfigCom2 : public CTabDialog {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
 
-  BOOL StorePage(BOOL bShowError) override;
-  void RefreshControls() override;
 
   void LoadSettings();
-  void StoreSettings();
-  void UpdateControls();
-  BOOL CheckControls(BOOL bShowError);
+  void StoreSettings() override;
+  void UpdateControls() override;
 
   void OnBnClickedMode();
   void OnBnClickedFailureOutput();
 
-  PageErrorList m_errors;
   CSelectButton m_radioExplicitDisable;  // 1128
   CSelectButton m_radioExplicitEnable;   // 1129
   CInputStringAscii m_editServer;        // 1130

@@ -1,11 +1,8 @@
 #include "DlgConfigDi.h"
 
-#include "ChannelPeer.h"
 #include "DlgConfigSelect.h"
 #include "SlmpDevice.h"
 
-#include <algorithm>
-#include <cstring>
 
 const CString g_strDiSlmpDeviceTypeError = QStringLiteral("Setting error: SLMP Device type");
 const CString g_strDiSelectTitles[3] = {
@@ -40,36 +37,17 @@ constexpr StateIds kStateIds[kt::kStateCount] = {
     {1106, 1107, 1108, 1109, 1112, 1096, 1110, 1461, 1459, 1113, 1114, 1464},
 };
 
-constexpr int kSourceNone = 0;
-constexpr int kSourceDi = 1;
-constexpr int kSourcePeer = 2;
+// The device's own digital inputs that source "Di" numbers.
+constexpr int kOwnInputs = 1;
 
 // Modbus function codes of the point kinds.
 constexpr kt::u8 kModbusCoil = 1;
 constexpr kt::u8 kModbusInput = 2;
 
-// The record keeps 0xRRGGBB, the screen 0x00BBGGRR: the same swap both ways.
-COLORREF SwapRedBlue(kt::u32 color) {
-  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
-}
-
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
-}
-
-// The absolute item index selected, or -1.
-void LoadPair(CButton& off, CButton& on, kt::u32 value) {
-  on.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
-  off.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
-}
-
-const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Di); }
-
 }  // namespace
 
-CDlgConfigDi::CDlgConfigDi(CWnd* pParent) : CChannelPage(IDD, pParent, TRUE) {
+CDlgConfigDi::CDlgConfigDi(CWnd* pParent)
+    : CPointChannelPage(IDD, pParent, kt::SlmpChannelKind::Di, g_strDiSlmpDeviceTypeError) {
   ON_LBN_SELCHANGE(kList, &CDlgConfigDi::OnSelchangeChannel);
   ON_CBN_SELCHANGE(kSource, &CDlgConfigDi::OnSelchangeSource);
   for (int id : {kDeviceType, kChannel}) ON_CBN_SELCHANGE(id, &CDlgConfigDi::OnSelchangeRefresh);
@@ -115,15 +93,16 @@ void CDlgConfigDi::DoDataExchange(CDataExchange* pDX) {
   }
 }
 
-BOOL CDlgConfigDi::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSelectCombos();
+SourceInputs CDlgConfigDi::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnInputs}; }
 
-  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+PointInputs CDlgConfigDi::Points() {
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboPointKind};
+}
+
+BOOL CDlgConfigDi::OnInitDialog() {
+  CPointChannelPage::OnInitDialog();
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
-
-  InitPointInputs(Points(), m_errors, DeviceTable());
 
   m_listChannel.AddNumbers(QStringLiteral("DI"), 1, kt::kDiCount);
   for (const char* s : {"None", "Di", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
@@ -140,71 +119,46 @@ BOOL CDlgConfigDi::OnInitDialog() {
                                              : QStringLiteral("Setting error: OFF Delay time"));
   }
 
-  m_nCurChannel = 0;
-  PrepareChannel(0);
-  LoadChannel(0);
-  UpdateControls();
+  ShowFirstChannel();
   return TRUE;
 }
 
-void CDlgConfigDi::FillChannelNumbers(int reg) {
-  m_comboChannel.ClearItems();
-  m_comboChannel.ResetContent();
-  if (reg == kSourceDi || reg == kSourcePeer) m_comboChannel.FillNumberedNames(reg);
+CDlgConfigDi::Parts CDlgConfigDi::PartsOf(int i) {
+  kt::DeviceConfig& cfg = *m_pConfig;
+  return {cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i]};
 }
 
-void CDlgConfigDi::PrepareChannel(int i) { FillChannelNumbers(static_cast<int>(m_pConfig->DI[i].REG)); }
+void CDlgConfigDi::LoadOwn(const Parts& parts) {
+  const kt::DiChannelConfig& di = parts.channel;
 
-void CDlgConfigDi::LoadChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  const kt::DiChannelConfig& di = cfg.DI[i];
-  const kt::ModbusPointConfig& modbus = cfg.MODBUS.DI[i];
-  const kt::SlmpPointConfig& slmp = cfg.SLMP.DI[i];
-
-  m_editName.SetTextUtf8(di.NAME);
-  m_editComment.SetTextUtf8(di.COMMENT);
-  m_comboSource.SetCurSel(static_cast<int>(di.REG));
-  m_nShownSource = m_comboSource.GetCurItem();
-  if (di.REG == kt::kRegLocal || di.REG == kt::kRegPeer) m_comboChannel.SetCurSel(di.CHNO);
-  LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
-  m_comboPointKind.SetCurSel(modbus.TYPE == kModbusCoil ? 0 : 1);
+  m_comboPointKind.SetCurSel(parts.modbus.TYPE == kModbusCoil ? 0 : 1);
   m_comboInvert.SetCurSel(di.INVERT == 1 ? 1 : 0);
 
   for (int s : {kOn, kOff}) {
-    const kt::DiStateEventConfig& zone = cfg.ALARM.DI[i].ZONE[s];
+    const kt::DiStateEventConfig& zone = parts.events.ZONE[s];
     StateControls& c = m_state[s];
-    c.disp.SetTextUtf8(zone.DISP);
+    kt::LoadText(c.disp, zone.DISP);
     c.delay.SetValue(zone.DELAY);
-    c.msg.SetTextUtf8(zone.MSG);
-    (s == kOn ? m_onColor : m_offColor) = SwapRedBlue(zone.COLOR);
-    LoadPair(c.trecOff, c.trecOn, zone.TREC);
-    LoadPair(c.trigOff, c.trigOn, zone.TRIG);
+    kt::LoadText(c.msg, zone.MSG);
+    (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue(zone.COLOR);
+    kt::LoadSwitch(c.trecOff, c.trecOn, zone.TREC);
+    kt::LoadSwitch(c.trigOff, c.trigOn, zone.TRIG);
   }
 }
 
-void CDlgConfigDi::StoreChannel(int i) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  kt::DiChannelConfig& di = cfg.DI[i];
-  kt::ModbusPointConfig& modbus = cfg.MODBUS.DI[i];
-  kt::SlmpPointConfig& slmp = cfg.SLMP.DI[i];
+void CDlgConfigDi::StoreOwn(const Parts& parts) {
+  kt::DiChannelConfig& di = parts.channel;
 
-  StoreText(m_editName, di.NAME);
-  StoreText(m_editComment, di.COMMENT);
-  const int source = m_comboSource.GetCurItem();
-  di.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
-  const int number = m_comboChannel.GetCurItem();
-  di.CHNO = (di.REG == kt::kRegLocal || di.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
-  StorePointInputs(Points(), DeviceTable(), modbus, slmp);
-  modbus.TYPE = m_comboPointKind.GetCurItem() == 0 ? kModbusCoil : kModbusInput;
+  parts.modbus.TYPE = m_comboPointKind.GetCurItem() == 0 ? kModbusCoil : kModbusInput;
   di.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
 
   for (int s : {kOn, kOff}) {
-    kt::DiStateEventConfig& zone = cfg.ALARM.DI[i].ZONE[s];
+    kt::DiStateEventConfig& zone = parts.events.ZONE[s];
     const StateControls& c = m_state[s];
-    StoreText(c.disp, zone.DISP);
+    kt::StoreText(c.disp, zone.DISP);
     zone.DELAY = c.delay.m_nValue;
-    StoreText(c.msg, zone.MSG);
-    zone.COLOR = SwapRedBlue(s == kOn ? m_onColor : m_offColor);
+    kt::StoreText(c.msg, zone.MSG);
+    zone.COLOR = kt::SwapRedBlue(s == kOn ? m_onColor : m_offColor);
     zone.TREC = c.trecOn.GetCheck() == BST_CHECKED ? 1 : 0;
     zone.TRIG = c.trigOn.GetCheck() == BST_CHECKED ? 1 : 0;
   }
@@ -212,24 +166,7 @@ void CDlgConfigDi::StoreChannel(int i) {
 
 void CDlgConfigDi::UpdateControls() {
   DisableAllControls();
-  const int source = m_comboSource.GetCurItem();
-  if (source <= kSourceNone) return;
-  if (source == kSourceDi || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
-  if (source == kSourcePeer) {
-    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, m_comboChannel.GetCurItem())));
-    if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
-      if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
-        m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
-        m_comboPointKind.EnableWindow(TRUE);
-        m_editRegister.EnableWindow(TRUE);
-      } else if (m_pConfig->C[p].PROTOCOL == kt::kProtocolSlmp) {
-        m_comboDeviceType.EnableWindow(TRUE);
-        m_editDeviceAddress.EnableWindow(TRUE);
-        m_comboRadix.EnableWindow(TRUE);
-      }
-    }
-    m_comboDeviceType.CheckSelection();
-  }
+  if (!EnableSourceInputs(Source(), Points(), *m_pConfig)) return;
   m_comboInvert.EnableWindow(TRUE);
   for (StateControls& c : m_state) {
     for (CWnd* w : {static_cast<CWnd*>(&c.disp), static_cast<CWnd*>(&c.color), static_cast<CWnd*>(&c.delay),
@@ -241,30 +178,9 @@ void CDlgConfigDi::UpdateControls() {
   }
 }
 
-BOOL CDlgConfigDi::CheckControls(BOOL bShowError) {
-  if (!m_errors.Check(bShowError)) return FALSE;
-  if (m_comboDeviceType.CheckSelection()) return TRUE;
-  if (bShowError) AfxMessageBox(g_strDiSlmpDeviceTypeError, MB_ICONERROR);
-  return FALSE;
-}
-
-void CDlgConfigDi::OnSelchangeSource() {
-  const int source = m_comboSource.GetCurItem();
-  // Closing the list on the source already shown keeps the channel number.
-  if (source == m_nShownSource) return;
-  m_nShownSource = source;
-  FillChannelNumbers(source);
-  RefreshControls();
-}
-
-void CDlgConfigDi::OnSelchangeRefresh() { RefreshControls(); }
-
 void CDlgConfigDi::OnBnClickedColor(int state) {
   // The dialog opens on its own default, not on the state's colour.
-  CColorDialog dlg(0, CC_FULLOPEN, this);
-  if (dlg.DoModal() != IDOK) return;
-  (state == kOn ? m_onColor : m_offColor) = dlg.GetColor();
-  Invalidate(TRUE);
+  if (kt::PickColor(this, 0, CC_FULLOPEN, state == kOn ? m_onColor : m_offColor)) Invalidate(TRUE);
 }
 
 void CDlgConfigDi::OnBnClickedSelect(int state, Select what) {
@@ -294,37 +210,10 @@ void CDlgConfigDi::OnBnClickedSelect(int state, Select what) {
 
 void CDlgConfigDi::OnPaint() {
   CPaintDC dc(this);
-  for (int s : {kOn, kOff}) {
-    CRect rc;
-    m_state[s].swatch.GetWindowRect(&rc);
-    ScreenToClient(&rc);
-    dc.FillSolidRect(rc, s == kOn ? m_onColor : m_offColor);
-  }
-}
-
-void CDlgConfigDi::CopyChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Copy(cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i]);
-}
-
-void CDlgConfigDi::PasteChannel(int i, BOOL bNext) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Paste(cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i], bNext);
-}
-
-void CDlgConfigDi::IncrementAddresses() { IncrementPointAddresses(Points()); }
-
-PointInputs CDlgConfigDi::Points() {
-  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType};
-}
-
-void CDlgConfigDi::RenewCopy(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Renew(cfg.DI[i], cfg.ALARM.DI[i], cfg.MODBUS.DI[i], cfg.SLMP.DI[i]);
+  for (int s : {kOn, kOff}) kt::PaintSwatch(dc, *this, m_state[s].swatch, s == kOn ? m_onColor : m_offColor);
 }
 
 BOOL CDlgConfigDi::CheckSettings(BOOL bShowError) {
   return CheckSlmpDeviceTypes(*m_pConfig, kt::SlmpChannelKind::Di, "DI", g_strDiSlmpDeviceTypeError, bShowError);
 }
 
-void CDlgConfigDi::PrepareSave() { kt::DeriveSlmpCommands(*m_pConfig, kt::SlmpChannelKind::Di); }

@@ -12,14 +12,10 @@
 #include "InputString.h"
 #include "SelectCombo.h"
 
-class CDlgConfigDi : public CChannelPage {
+class CDlgConfigDi : public CPointChannelPage<kt::DiChannelConfig, kt::DiEventConfig> {
  public:
   enum { IDD = 155 };
   explicit CDlgConfigDi(CWnd* pParent = nullptr);
-
-  // One whole channel as "Copy" took it; "Paste(+1)" counts the source
-  // addresses on from the next* points.
-  using CopyBuffer = PointChannelCopy<kt::DiChannelConfig, kt::DiEventConfig>;
 
   // The controls of one state group; index kOff (ZONE[0]) or kOn (ZONE[1]).
   enum { kOff = 0, kOn = 1 };
@@ -40,29 +36,17 @@ class CDlgConfigDi : public CChannelPage {
   BOOL OnInitDialog() override;
 
   BOOL CheckSettings(BOOL bShowError) override;
-  void PrepareSave() override;
 
   // Channel-page hooks.
-  BOOL CheckControls(BOOL bShowError) override;
-  void StoreChannel(int i) override;
-  void PrepareChannel(int i) override;
-  void LoadChannel(int i) override;
+  void StoreOwn(const Parts& parts) override;
+  void LoadOwn(const Parts& parts) override;
   void UpdateControls() override;
-  void CopyChannel(int i) override;
-  void PasteChannel(int i, BOOL bNext) override;
-  void IncrementAddresses() override;
-  // The Modbus and SLMP point inputs, for the helpers the pages share.
-  PointInputs Points();
-  void RenewCopy(int i) override;
-  BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
-  void EmptyCopy() override { m_copy.filled = 0; }
 
-  // Empties "Channel"; source "Di" (1) gives one numbered item, "C" (2) two,
-  // the first selected.
-  void FillChannelNumbers(int reg);
+  // Point-channel hooks. Source "Di" offers one channel number.
+  Parts PartsOf(int i) override;
+  SourceInputs Source() override;
+  PointInputs Points() override;
 
-  void OnSelchangeSource();
-  void OnSelchangeRefresh();
   void OnBnClickedColor(int state);
   // The selection buttons: reset function value, alarm output, mail
   // template, of the given state.
@@ -79,13 +63,9 @@ class CDlgConfigDi : public CChannelPage {
     OnBnClickedSelect(S, W);
   }
 
-  CopyBuffer m_copy;
-  int m_nShownSource = -1;  // the source item shown, so a closed list without change changes nothing
   COLORREF m_onColor = 0;   // screen form 0x00BBGGRR
   COLORREF m_offColor = 0;
 
-  CInputStringJis m_editName;             // 1094
-  CInputStringJis m_editComment;          // 1095
   CSelectCombo m_comboSource;             // 1097
   CSelectCombo m_comboChannel;            // 1309
   CInputNumberInt m_editUnitId;           // 1098

@@ -3,7 +3,6 @@
 #include "ChannelPeer.h"
 #include "SlmpDevice.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
@@ -33,24 +32,11 @@ constexpr int kDispIds[kt::kStateCount] = {1327, 1324};
 constexpr int kSwatchIds[kt::kStateCount] = {1328, 1325};
 constexpr int kColorIds[kt::kStateCount] = {1329, 1326};
 
-constexpr int kSourceNone = 0;
-constexpr int kSourceDo = 1;
-constexpr int kSourcePeer = 2;
+// The device's own digital outputs that destination "Do" numbers.
+constexpr int kOwnOutputs = 1;
 
 // Modbus function code "write multiple coils", the one point kind offered.
 constexpr kt::u8 kModbusCoils = 15;
-
-COLORREF SwapRedBlue(kt::u32 color) {
-  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
-}
-
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
-}
-
-const kt::SlmpDeviceInfo* DeviceTable() { return kt::SlmpDeviceTableFor(kt::SlmpChannelKind::Do); }
 
 // The four numbers of a dotted IPv4 address text (each 0-255, decimal,
 // nothing else), or nothing.
@@ -99,7 +85,8 @@ void DerivedSlmpPair(const kt::DeviceConfig& cfg, int k, int p, kt::u32& command
 
 }  // namespace
 
-CDlgConfigDo::CDlgConfigDo(CWnd* pParent) : CChannelPage(IDD, pParent, TRUE) {
+CDlgConfigDo::CDlgConfigDo(CWnd* pParent)
+    : CPointChannelPage(IDD, pParent, kt::SlmpChannelKind::Do, g_strDoSlmpDeviceTypeError) {
   ON_LBN_SELCHANGE(kList, &CDlgConfigDo::OnSelchangeChannel);
   ON_CBN_SELCHANGE(kSource, &CDlgConfigDo::OnSelchangeSource);
   for (int id : {kChannel, kDeviceType}) ON_CBN_SELCHANGE(id, &CDlgConfigDo::OnSelchangeRefresh);
@@ -128,15 +115,16 @@ void CDlgConfigDo::DoDataExchange(CDataExchange* pDX) {
   }
 }
 
-BOOL CDlgConfigDo::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSelectCombos();
+SourceInputs CDlgConfigDo::Source() { return {m_comboSource, m_comboChannel, m_nShownSource, kOwnOutputs}; }
 
-  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+PointInputs CDlgConfigDo::Points() {
+  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType, m_comboPointKind};
+}
+
+BOOL CDlgConfigDo::OnInitDialog() {
+  CPointChannelPage::OnInitDialog();
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
-
-  InitPointInputs(Points(), m_errors, DeviceTable());
 
   m_listChannel.AddNumbers(QStringLiteral("DO"), 1, kt::kDoCount);
   for (const char* s : {"None", "Do", "C", "Demo"}) m_comboSource.AddString(QString::fromLatin1(s));
@@ -145,82 +133,40 @@ BOOL CDlgConfigDo::OnInitDialog() {
   m_comboInvert.AddString(LoadString(106));
   for (auto& edit : m_editDisp) edit.SetMaxLength(8);
 
-  m_nCurChannel = 0;
-  PrepareChannel(0);
-  LoadChannel(0);
-  UpdateControls();
+  ShowFirstChannel();
   return TRUE;
 }
 
-void CDlgConfigDo::FillChannelNumbers(int reg) {
-  m_comboChannel.ClearItems();
-  m_comboChannel.ResetContent();
-  if (reg == kSourceDo || reg == kSourcePeer) m_comboChannel.FillNumberedNames(reg);
+CDlgConfigDo::Parts CDlgConfigDo::PartsOf(int i) {
+  kt::DeviceConfig& cfg = *m_pConfig;
+  return {cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i]};
 }
 
-void CDlgConfigDo::PrepareChannel(int i) { FillChannelNumbers(static_cast<int>(m_pConfig->DO[i].REG)); }
+void CDlgConfigDo::LoadOwn(const Parts& parts) {
+  const kt::DoChannelConfig& out = parts.channel;
 
-void CDlgConfigDo::LoadChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  const kt::DoChannelConfig& out = cfg.DO[i];
-  const kt::ModbusPointConfig& modbus = cfg.MODBUS.DO[i];
-  const kt::SlmpPointConfig& slmp = cfg.SLMP.DO[i];
-
-  m_editName.SetTextUtf8(out.NAME);
-  m_editComment.SetTextUtf8(out.COMMENT);
-  m_comboSource.SetCurSel(static_cast<int>(out.REG));
-  m_nShownSource = m_comboSource.GetCurItem();
-  if (out.REG == kt::kRegLocal || out.REG == kt::kRegPeer) m_comboChannel.SetCurSel(out.CHNO);
-  LoadPointInputs(Points(), DeviceTable(), modbus, slmp);
   m_comboPointKind.SetCurSel(0);
   m_comboInvert.SetCurSel(out.INVERT == 1 ? 1 : 0);
   for (int s : {kOn, kOff}) {
-    m_editDisp[s].SetTextUtf8(cfg.ALARM.DO[i].ZONE[s].DISP);
-    (s == kOn ? m_onColor : m_offColor) = SwapRedBlue(cfg.ALARM.DO[i].ZONE[s].COLOR);
+    kt::LoadText(m_editDisp[s], parts.events.ZONE[s].DISP);
+    (s == kOn ? m_onColor : m_offColor) = kt::SwapRedBlue(parts.events.ZONE[s].COLOR);
   }
 }
 
-void CDlgConfigDo::StoreChannel(int i) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  kt::DoChannelConfig& out = cfg.DO[i];
-  kt::ModbusPointConfig& modbus = cfg.MODBUS.DO[i];
-  kt::SlmpPointConfig& slmp = cfg.SLMP.DO[i];
+void CDlgConfigDo::StoreOwn(const Parts& parts) {
+  kt::DoChannelConfig& out = parts.channel;
 
-  StoreText(m_editName, out.NAME);
-  StoreText(m_editComment, out.COMMENT);
-  const int source = m_comboSource.GetCurItem();
-  out.REG = source >= 1 && source <= 3 ? static_cast<kt::u32>(source) : 0;
-  const int number = m_comboChannel.GetCurItem();
-  out.CHNO = (out.REG == kt::kRegLocal || out.REG == kt::kRegPeer) && number >= 0 ? static_cast<kt::u16>(number) : 0;
-  StorePointInputs(Points(), DeviceTable(), modbus, slmp);
-  modbus.TYPE = kModbusCoils;
+  parts.modbus.TYPE = kModbusCoils;
   out.INVERT = m_comboInvert.GetCurItem() == 1 ? 1 : 0;
   for (int s : {kOn, kOff}) {
-    StoreText(m_editDisp[s], cfg.ALARM.DO[i].ZONE[s].DISP);
-    cfg.ALARM.DO[i].ZONE[s].COLOR = SwapRedBlue(s == kOn ? m_onColor : m_offColor);
+    kt::StoreText(m_editDisp[s], parts.events.ZONE[s].DISP);
+    parts.events.ZONE[s].COLOR = kt::SwapRedBlue(s == kOn ? m_onColor : m_offColor);
   }
 }
 
 void CDlgConfigDo::UpdateControls() {
   DisableAllControls();
-  const int source = m_comboSource.GetCurItem();
-  if (source <= kSourceNone) return;
-  if (source == kSourceDo || source == kSourcePeer) m_comboChannel.EnableWindow(TRUE);
-  if (source == kSourcePeer) {
-    const int p = kt::PeerIndexOf(static_cast<kt::u32>(std::max(0, m_comboChannel.GetCurItem())));
-    if (p != kt::kNoPeer && m_pConfig->C[p].MODE == 1) {
-      if (m_pConfig->C[p].PROTOCOL == kt::kProtocolModbusTcp) {
-        m_editUnitId.EnableWindow(m_pConfig->MODBUS.C[p].TYPE == 1);
-        m_comboPointKind.EnableWindow(TRUE);
-        m_editRegister.EnableWindow(TRUE);
-      } else if (m_pConfig->C[p].PROTOCOL == kt::kProtocolSlmp) {
-        m_comboDeviceType.EnableWindow(TRUE);
-        m_editDeviceAddress.EnableWindow(TRUE);
-        m_comboRadix.EnableWindow(TRUE);
-      }
-    }
-    m_comboDeviceType.CheckSelection();
-  }
+  if (!EnableSourceInputs(Source(), Points(), *m_pConfig)) return;
   m_comboInvert.EnableWindow(TRUE);
   for (int s : {kOn, kOff}) {
     m_editDisp[s].EnableWindow(TRUE);
@@ -228,61 +174,14 @@ void CDlgConfigDo::UpdateControls() {
   }
 }
 
-BOOL CDlgConfigDo::CheckControls(BOOL bShowError) {
-  if (!m_errors.Check(bShowError)) return FALSE;
-  if (m_comboDeviceType.CheckSelection()) return TRUE;
-  if (bShowError) AfxMessageBox(g_strDoSlmpDeviceTypeError, MB_ICONERROR);
-  return FALSE;
-}
-
-void CDlgConfigDo::OnSelchangeSource() {
-  const int source = m_comboSource.GetCurItem();
-  // Closing the list on the destination already shown keeps the channel number.
-  if (source == m_nShownSource) return;
-  m_nShownSource = source;
-  FillChannelNumbers(source);
-  RefreshControls();
-}
-
-void CDlgConfigDo::OnSelchangeRefresh() { RefreshControls(); }
-
 void CDlgConfigDo::OnBnClickedColor(int state) {
   // The dialog opens on its own default, not on the state's colour.
-  CColorDialog dlg(0, CC_FULLOPEN, this);
-  if (dlg.DoModal() != IDOK) return;
-  (state == kOn ? m_onColor : m_offColor) = dlg.GetColor();
-  Invalidate(TRUE);
+  if (kt::PickColor(this, 0, CC_FULLOPEN, state == kOn ? m_onColor : m_offColor)) Invalidate(TRUE);
 }
 
 void CDlgConfigDo::OnPaint() {
   CPaintDC dc(this);
-  for (int s : {kOn, kOff}) {
-    CRect rc;
-    m_swatch[s].GetWindowRect(&rc);
-    ScreenToClient(&rc);
-    dc.FillSolidRect(rc, s == kOn ? m_onColor : m_offColor);
-  }
-}
-
-void CDlgConfigDo::CopyChannel(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Copy(cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i]);
-}
-
-void CDlgConfigDo::PasteChannel(int i, BOOL bNext) {
-  kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Paste(cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i], bNext);
-}
-
-void CDlgConfigDo::IncrementAddresses() { IncrementPointAddresses(Points()); }
-
-PointInputs CDlgConfigDo::Points() {
-  return {m_editUnitId, m_editRegister, m_editDeviceAddress, m_comboRadix, m_comboDeviceType};
-}
-
-void CDlgConfigDo::RenewCopy(int i) {
-  const kt::DeviceConfig& cfg = *m_pConfig;
-  m_copy.Renew(cfg.DO[i], cfg.ALARM.DO[i], cfg.MODBUS.DO[i], cfg.SLMP.DO[i]);
+  for (int s : {kOn, kOff}) kt::PaintSwatch(dc, *this, m_swatch[s], s == kOn ? m_onColor : m_offColor);
 }
 
 BOOL CDlgConfigDo::CheckSettings(BOOL bShowError) {
@@ -337,4 +236,3 @@ BOOL CDlgConfigDo::IsDistinctDestination(int i, int j) {
   return TRUE;
 }
 
-void CDlgConfigDo::PrepareSave() { kt::DeriveSlmpCommands(*m_pConfig, kt::SlmpChannelKind::Do); }

@@ -11,14 +11,10 @@
 #include "InputString.h"
 #include "SelectCombo.h"
 
-class CDlgConfigDo : public CChannelPage {
+class CDlgConfigDo : public CPointChannelPage<kt::DoChannelConfig, kt::DoDisplayConfig> {
  public:
   enum { IDD = 178 };
   explicit CDlgConfigDo(CWnd* pParent = nullptr);
-
-  // One whole channel as "Copy" took it; "Paste(+1)" counts the destination
-  // addresses on from the next* points.
-  using CopyBuffer = PointChannelCopy<kt::DoChannelConfig, kt::DoDisplayConfig>;
 
   enum { kOff = 0, kOn = 1 };  // index into ZONE[]
 
@@ -27,22 +23,17 @@ class CDlgConfigDo : public CChannelPage {
 
   // The device-code check, then CheckDuplicateChannels.
   BOOL CheckSettings(BOOL bShowError) override;
-  void PrepareSave() override;
 
   // Channel-page hooks.
-  BOOL CheckControls(BOOL bShowError) override;
-  void StoreChannel(int i) override;
-  void PrepareChannel(int i) override;
-  void LoadChannel(int i) override;
+  void StoreOwn(const Parts& parts) override;
+  void LoadOwn(const Parts& parts) override;
   void UpdateControls() override;
-  void CopyChannel(int i) override;
-  void PasteChannel(int i, BOOL bNext) override;
-  void IncrementAddresses() override;
-  // The Modbus and SLMP point inputs, for the helpers the pages share.
-  PointInputs Points();
-  void RenewCopy(int i) override;
-  BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
-  void EmptyCopy() override { m_copy.filled = 0; }
+
+  // Point-channel hooks; the source is the destination here. "Do" offers
+  // one channel number.
+  Parts PartsOf(int i) override;
+  SourceInputs Source() override;
+  PointInputs Points() override;
 
   // FALSE, after its message, at the first pair of outputs that write the
   // same point.
@@ -52,12 +43,6 @@ class CDlgConfigDo : public CChannelPage {
   // IPv4 addresses.
   BOOL IsDistinctDestination(int i, int j);
 
-  // Empties "Channel"; "Do" (1) gives one numbered item, "C" (2) two, the
-  // first selected.
-  void FillChannelNumbers(int reg);
-
-  void OnSelchangeSource();
-  void OnSelchangeRefresh();
   void OnBnClickedColor(int state);
   void OnPaint() override;
   template <int S>
@@ -65,13 +50,9 @@ class CDlgConfigDo : public CChannelPage {
     OnBnClickedColor(S);
   }
 
-  CopyBuffer m_copy;
-  int m_nShownSource = -1;  // the destination shown, so a closed list without change changes nothing
   COLORREF m_onColor = 0;   // screen form 0x00BBGGRR
   COLORREF m_offColor = 0;
 
-  CInputStringJis m_editName;             // 1313
-  CInputStringJis m_editComment;          // 1314
   CSelectCombo m_comboSource;             // 1315
   CSelectCombo m_comboChannel;            // 1316
   CInputNumberInt m_editUnitId;           // 1317

@@ -1,10 +1,10 @@
 #include "DlgConfigDsp.h"
 
 #include "DeviceConfig.h"
+#include "InputString.h"
 #include "DlgConfigSelect.h"
 
 #include <algorithm>
-#include <cstring>
 
 const CString g_strDspErrors[2] = {
     QStringLiteral("Setting error: Switch start time"),
@@ -49,7 +49,6 @@ enum : int { kTypeAi = 1, kTypeDi = 2, kTypeOi = 3, kTypeDo = 4 };
 
 // The absolute index of a combo's selection; 0 when nothing is selected, so
 // that no field ever takes -1 (65535 in a 16-bit field) from an empty box.
-int Selection(const CSelectCombo& combo) { return std::max(0, combo.GetCurItem()); }
 
 // Selects the item of a record value; the first item when it has none.
 template <class T>
@@ -64,17 +63,11 @@ void Empty(CSelectCombo& combo) {
   combo.ResetContent();
 }
 
-// A text field of the record, read no further than its end even when its
-// terminating zero is missing.
-template <std::size_t N>
-CString FieldText(const char (&field)[N]) {
-  return QString::fromUtf8(field, static_cast<qsizetype>(strnlen(field, N)));
-}
-
-template <class Channel>
-void AddChannelRows(CDlgConfigSelect& dlg, const char* format, const Channel* channels, int count) {
-  for (int i = 0; i < count; ++i) {
-    dlg.m_rows.push_back(QString::fromLatin1(format).arg(i + 1).arg(FieldText(channels[i].NAME)));
+// The rows of "Digital view (DO)" have one blank between the number and the
+// name, where the selection dialog's DO filler puts two.
+void AddDoViewRows(CDlgConfigSelect& dlg, const kt::DoChannelConfig* channels) {
+  for (int i = 0; i < kt::kDoCount; ++i) {
+    dlg.m_rows.push_back(QStringLiteral("DO%1 %2").arg(i + 1).arg(kt::FieldText(channels[i].NAME)));
   }
 }
 
@@ -222,7 +215,7 @@ void CDlgConfigDsp::FillWakeupChannels(int type) {
 void CDlgConfigDsp::LoadSettings() {
   const kt::DisplayConfig& disp = m_pConfig->DISP;
   SelectValue(m_comboView, disp.AUTOSTART.WAKEUP);
-  const int view = Selection(m_comboView);
+  const int view = m_comboView.GetCurItemOrZero();
   if (view == kViewDigital) {
     const kt::u32 type = disp.AUTOSTART.TYPE;
     const int source = type >= kTypeDi && type <= kTypeDo ? static_cast<int>(type) - 1 : 0;
@@ -246,13 +239,13 @@ void CDlgConfigDsp::LoadSettings() {
 
 void CDlgConfigDsp::StoreSettings() {
   kt::DisplayConfig& disp = m_pConfig->DISP;
-  const int view = Selection(m_comboView);
+  const int view = m_comboView.GetCurItemOrZero();
   disp.AUTOSTART.WAKEUP = static_cast<kt::u32>(view);
   if (view == kViewTrend || view == kViewOverview) {
-    disp.AUTOSTART.CH = static_cast<kt::u16>(Selection(m_comboPage));
+    disp.AUTOSTART.CH = static_cast<kt::u16>(m_comboPage.GetCurItemOrZero());
   } else if (view == kViewDigital) {
-    disp.AUTOSTART.TYPE = static_cast<kt::u32>(Selection(m_comboSource) + 1);
-    disp.AUTOSTART.CH = static_cast<kt::u16>(Selection(m_comboChannel));
+    disp.AUTOSTART.TYPE = static_cast<kt::u32>(m_comboSource.GetCurItemOrZero() + 1);
+    disp.AUTOSTART.CH = static_cast<kt::u16>(m_comboChannel.GetCurItemOrZero());
   }
   disp.AUTOSCREEN.MODE = m_radioSwitchEnable.GetCheck() == BST_CHECKED ? 1 : 0;
   disp.AUTOSCREEN.START = m_editSwitchStart.m_nValue;
@@ -264,15 +257,15 @@ void CDlgConfigDsp::StoreSettings() {
                                                         {&m_checkLogSys, &pages.LOGSYS},
                                                         {&m_checkLogCom, &pages.LOGCOM}};
   for (auto [check, mask] : checks) *mask = check->GetCheck() == BST_CHECKED ? 1 : 0;
-  disp.SCREENSAVER = Selection(m_comboScreenSaver);
-  disp.LANGUAGE = static_cast<kt::u32>(Selection(m_comboLanguage));
-  disp.BLIGHT = static_cast<kt::u32>(Selection(m_comboBrightness));
+  disp.SCREENSAVER = m_comboScreenSaver.GetCurItemOrZero();
+  disp.LANGUAGE = static_cast<kt::u32>(m_comboLanguage.GetCurItemOrZero());
+  disp.BLIGHT = static_cast<kt::u32>(m_comboBrightness.GetCurItemOrZero());
   // The flicker and page masks went into the record when they were picked.
 }
 
 void CDlgConfigDsp::UpdateEnables() {
   DisableAllControls();
-  const int view = Selection(m_comboView);
+  const int view = m_comboView.GetCurItemOrZero();
   if (view == kViewTrend || view == kViewOverview) m_comboPage.EnableWindow(TRUE);
   if (view == kViewDigital) {
     m_comboSource.EnableWindow(TRUE);
@@ -289,11 +282,10 @@ void CDlgConfigDsp::UpdateEnables() {
 }
 
 void CDlgConfigDsp::UpdateControls() {
-  CWnd* focus = CWnd::GetFocus();
   const kt::DeviceConfig& cfg = *m_pConfig;
-  const int ai = Selection(m_comboFlickerAi);
-  const int di = Selection(m_comboFlickerDi);
-  const int oi = Selection(m_comboFlickerOi);
+  const int ai = m_comboFlickerAi.GetCurItemOrZero();
+  const int di = m_comboFlickerDi.GetCurItemOrZero();
+  const int oi = m_comboFlickerOi.GetCurItemOrZero();
   Empty(m_comboFlickerAi);
   m_comboFlickerAi.FillAiChannels(cfg.AI);
   Empty(m_comboFlickerDi);
@@ -304,30 +296,15 @@ void CDlgConfigDsp::UpdateControls() {
   SelectValue(m_comboFlickerDi, di);
   SelectValue(m_comboFlickerOi, oi);
   UpdateEnables();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-}
-
-BOOL CDlgConfigDsp::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
-
-BOOL CDlgConfigDsp::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
-  StoreSettings();
-  return TRUE;
-}
-
-void CDlgConfigDsp::RefreshControls() {
-  UpdateControls();
-  Invalidate(TRUE);
 }
 
 void CDlgConfigDsp::OnCbnSelchangeView() {
-  SetupWakeupControls(Selection(m_comboView), kTypeAi);
+  SetupWakeupControls(m_comboView.GetCurItemOrZero(), kTypeAi);
   RefreshControls();
 }
 
 void CDlgConfigDsp::OnCbnSelchangeSource() {
-  FillWakeupChannels(Selection(m_comboSource) + 1);
+  FillWakeupChannels(m_comboSource.GetCurItemOrZero() + 1);
   RefreshControls();
 }
 
@@ -335,9 +312,8 @@ void CDlgConfigDsp::OnBnClickedFlicker(int kind) {
   kt::DisplayFlickerConfig& flicker = m_pConfig->DISP.FLICKER;
   CSelectCombo* combos[] = {&m_comboFlickerAi, &m_comboFlickerDi, &m_comboFlickerOi};
   CSelectCombo& combo = *combos[kind];
-  const int sel = combo.GetCurSel();
-  if (sel < 0) return;  // no channel to pick for
-  const int channel = sel + combo.m_nOffset;
+  const int channel = combo.GetCurItem();
+  if (channel < 0) return;  // no channel to pick for
   kt::u32* masks[] = {flicker.AI, flicker.DI, flicker.OI};
   const int counts[] = {kt::kAiCount, kt::kDiCount, kt::kOiCount};
   if (channel >= counts[kind]) return;
@@ -355,44 +331,31 @@ void CDlgConfigDsp::OnBnClickedFlicker(int kind) {
 }
 
 void CDlgConfigDsp::OnBnClickedSwitchPages(int kind) {
+  // Per kind: the title, the rows and the mask of DISP.AUTOSCREEN.PAGE.
+  const struct {
+    const char* title;
+    kt::u32 kt::DisplayPageConfig::*mask;
+  } kinds[] = {
+      {"Auto view switch:Trend", &kt::DisplayPageConfig::TREND},
+      {"Auto view switch : Overview", &kt::DisplayPageConfig::OVERVIEW},
+      {"Auto view switch : Digital view (AI)", &kt::DisplayPageConfig::AI},
+      {"Auto view switch : Digital view (DI)", &kt::DisplayPageConfig::DI},
+      {"Auto view switch : Digital view (OI)", &kt::DisplayPageConfig::OI},
+      {"Auto view switch : Digital view (DO)", &kt::DisplayPageConfig::DO},
+  };
+  if (kind < kPagesTrend || kind > kPagesDo) return;
   const kt::DeviceConfig& cfg = *m_pConfig;
-  kt::DisplayPageConfig& pages = m_pConfig->DISP.AUTOSCREEN.PAGE;
   CDlgConfigSelect dlg(this);
-  kt::u32* mask = nullptr;
+  dlg.m_strTitle = QString::fromLatin1(kinds[kind].title);
   switch (kind) {
-    case kPagesTrend:
-      dlg.m_strTitle = QStringLiteral("Auto view switch:Trend");
-      AddNumberedRows(dlg, "Page", 2);
-      mask = &pages.TREND;
-      break;
-    case kPagesOverview:
-      dlg.m_strTitle = QStringLiteral("Auto view switch : Overview");
-      AddNumberedRows(dlg, "Page", 3);
-      mask = &pages.OVERVIEW;
-      break;
-    case kPagesAi:
-      dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (AI)");
-      AddChannelRows(dlg, "AI%1  %2", cfg.AI, kt::kAiCount);
-      mask = &pages.AI;
-      break;
-    case kPagesDi:
-      dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (DI)");
-      AddChannelRows(dlg, "DI%1  %2", cfg.DI, kt::kDiCount);
-      mask = &pages.DI;
-      break;
-    case kPagesOi:
-      dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (OI)");
-      AddChannelRows(dlg, "OI%1  %2", cfg.OI, kt::kOiCount);
-      mask = &pages.OI;
-      break;
-    case kPagesDo:
-      dlg.m_strTitle = QStringLiteral("Auto view switch : Digital view (DO)");
-      AddChannelRows(dlg, "DO%1 %2", cfg.DO, kt::kDoCount);
-      mask = &pages.DO;
-      break;
-    default:
-      return;
+    case kPagesTrend: AddNumberedRows(dlg, "Page", 2); break;
+    case kPagesOverview: AddNumberedRows(dlg, "Page", 3); break;
+    case kPagesAi: dlg.AddChannelRows(cfg.AI); break;
+    case kPagesDi: dlg.AddChannelRows(cfg.DI); break;
+    case kPagesOi: dlg.AddChannelRows(cfg.OI); break;
+    default: AddDoViewRows(dlg, cfg.DO); break;
   }
-  dlg.m_masks[0] = *mask;
-  if (dlg.DoModal() == IDOK) *mask = dlg.m_masks[0];
+  kt::u32& mask = m_pConfig->DISP.AUTOSCREEN.PAGE.*kinds[kind].mask;
+  dlg.m_masks[0] = mask;
+  if (dlg.DoModal() == IDOK) mask = dlg.m_masks[0];
 }

@@ -25,14 +25,10 @@ class CDlgConfigDsp : public CTabDialog {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
 
-  BOOL StorePage(BOOL bShowError) override;
-  void RefreshControls() override;
-
   void LoadSettings();
-  void StoreSettings();
-  void UpdateControls();
+  void StoreSettings() override;
+  void UpdateControls() override;
   void UpdateEnables();
-  BOOL CheckControls(BOOL bShowError);
   // Prepares Page, Source and Channel for a view; type is the channel kind
   // of a digital view (1 AI, 2 DI, 3 OI, 4 DO).
   void SetupWakeupControls(int view, int type);
@@ -43,7 +39,6 @@ class CDlgConfigDsp : public CTabDialog {
   void OnBnClickedFlicker(int kind);
   void OnBnClickedSwitchPages(int kind);
 
-  PageErrorList m_errors;
   CSelectCombo m_comboView;          // 1369
   CSelectCombo m_comboSource;        // 1370
   CSelectCombo m_comboChannel;       // 1371

@@ -2,18 +2,6 @@
 
 #include "DeviceConfig.h"
 
-namespace {
-
-// A switch of the record: 1 is "Enable", anything else "Disable".
-void LoadSwitch(CButton& disable, CButton& enable, kt::u32 value) {
-  enable.SetCheck(value == 1 ? BST_CHECKED : BST_UNCHECKED);
-  disable.SetCheck(value == 1 ? BST_UNCHECKED : BST_CHECKED);
-}
-
-kt::u32 StoreSwitch(const CButton& enable) { return enable.GetCheck() == BST_CHECKED ? 1 : 0; }
-
-}  // namespace
-
 CDlgConfigLog::CDlgConfigLog(CWnd* pParent) : CTabDialog(IDD, pParent) {}
 
 void CDlgConfigLog::DoDataExchange(CDataExchange* pDX) {
@@ -39,29 +27,18 @@ BOOL CDlgConfigLog::OnInitDialog() {
 
 void CDlgConfigLog::LoadSettings() {
   const kt::LogConfig& log = m_pConfig->LOG;
-  LoadSwitch(m_radioSysDisable, m_radioSysEnable, log.LOG.SYS);
-  LoadSwitch(m_radioEveDisable, m_radioEveEnable, log.LOG.EVE);
-  LoadSwitch(m_radioComDisable, m_radioComEnable, log.LOG.COM);
+  kt::LoadSwitch(m_radioSysDisable, m_radioSysEnable, log.LOG.SYS);
+  kt::LoadSwitch(m_radioEveDisable, m_radioEveEnable, log.LOG.EVE);
+  kt::LoadSwitch(m_radioComDisable, m_radioComEnable, log.LOG.COM);
   const int count = static_cast<int>(m_comboEncode.m_items.size());
   m_comboEncode.SetCurSel(log.ENCODE < static_cast<kt::u32>(count) ? static_cast<int>(log.ENCODE) : 0);
 }
 
 void CDlgConfigLog::StoreSettings() {
   kt::LogConfig& log = m_pConfig->LOG;
-  log.LOG.SYS = StoreSwitch(m_radioSysEnable);
-  log.LOG.EVE = StoreSwitch(m_radioEveEnable);
-  log.LOG.COM = StoreSwitch(m_radioComEnable);
-  const int sel = m_comboEncode.GetCurSel();
-  log.ENCODE = sel < 0 ? 0 : static_cast<kt::u32>(sel + m_comboEncode.m_nOffset);
+  log.LOG.SYS = kt::StoreSwitch(m_radioSysEnable);
+  log.LOG.EVE = kt::StoreSwitch(m_radioEveEnable);
+  log.LOG.COM = kt::StoreSwitch(m_radioComEnable);
+  log.ENCODE = static_cast<kt::u32>(m_comboEncode.GetCurItemOrZero());
 }
 
-BOOL CDlgConfigLog::StorePage(BOOL) {
-  StoreSettings();
-  return TRUE;
-}
-
-void CDlgConfigLog::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
-}

@@ -15,11 +15,9 @@ class CDlgConfigLog : public CTabDialog {
   BOOL OnInitDialog() override;
 
   // Never fails and never shows a message.
-  BOOL StorePage(BOOL bShowError) override;
-  void RefreshControls() override;
 
   void LoadSettings();
-  void StoreSettings();
+  void StoreSettings() override;
 
   CSelectButton m_radioSysDisable;  // 1340
   CSelectButton m_radioSysEnable;   // 1341

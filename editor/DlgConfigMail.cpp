@@ -39,14 +39,6 @@ kt::u32 StoreBits(const CButton (&boxes)[N]) {
   return mask;
 }
 
-// The absolute item index of a combo, 0 when nothing is selected.
-int SelectedItem(const CSelectCombo& combo, int count) {
-  const int sel = combo.GetCurSel();
-  if (sel < 0) return 0;
-  const int item = sel + combo.m_nOffset;
-  return item < count ? item : 0;
-}
-
 }  // namespace
 
 CDlgConfigMail::CDlgConfigMail(CWnd* pParent) : CTabDialog(IDD, pParent) {
@@ -98,18 +90,7 @@ void CDlgConfigMail::StoreSettings() {
   reg.EXECTIME.WEEK = static_cast<kt::u8>(StoreBits(m_checkWeekday));
   reg.EXECTIME.HOUR = StoreBits(m_checkHour);
   reg.EXECTIME.MIN = static_cast<kt::u8>(StoreBits(m_checkTens));
-  reg.EXECTIME.OFFSET = static_cast<kt::u8>(SelectedItem(m_comboOnes, kOnesCount));
-}
-
-BOOL CDlgConfigMail::StorePage(BOOL) {
-  StoreSettings();
-  return TRUE;
-}
-
-void CDlgConfigMail::RefreshControls() {
-  CWnd* focus = CWnd::GetFocus();
-  if (focus) focus->SetFocus();
-  Invalidate(TRUE);
+  reg.EXECTIME.OFFSET = static_cast<kt::u8>(m_comboOnes.GetCurItemOrZero());
 }
 
 void CDlgConfigMail::OnBnClickedAccount() {
@@ -137,7 +118,7 @@ void CDlgConfigMail::OnBnClickedSelectTemplate() {
 void CDlgConfigMail::OnBnClickedTemplateSetting() {
   CDlgConfigMailForm dlg(this);
   dlg.m_pConfig = m_pConfig;
-  dlg.m_pForm = &m_pConfig->MAIL.F[SelectedItem(m_comboTemplate, kt::kMailFormCount)];
+  dlg.m_pForm = &m_pConfig->MAIL.F[m_comboTemplate.GetCurItemOrZero()];
   // The rows as this page holds them, not yet written to the record.
   std::memcpy(dlg.m_address, m_address, sizeof m_address);
   dlg.m_strTitle = QStringLiteral("Mail template setting");

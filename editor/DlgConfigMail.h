@@ -24,11 +24,9 @@ class CDlgConfigMail : public CTabDialog {
   BOOL OnInitDialog() override;
 
   // Never fails and never shows a message.
-  BOOL StorePage(BOOL bShowError) override;
-  void RefreshControls() override;
 
   void LoadSettings();
-  void StoreSettings();
+  void StoreSettings() override;
 
   void OnBnClickedAccount();
   void OnBnClickedAddressList();

@@ -2,8 +2,6 @@
 
 #include "DlgConfigSelect.h"
 
-#include <cstring>
-
 const CString g_strMailAccountErrors[1] = {QStringLiteral("Setting error: Port address")};
 
 namespace {
@@ -26,20 +24,6 @@ constexpr UINT kIdsDisable = 107;
 
 constexpr int kTextLength = 64;
 constexpr int kDefaultPort = 465;
-
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  CStringToUtf8(edit.GetWindowText(), field);  // a text that does not fit leaves it empty
-}
-
-// The record's texts need not end within their fields.
-template <std::size_t N>
-void LoadText(CInputString& edit, const char (&field)[N]) {
-  char text[N + 1] = {};
-  std::memcpy(text, field, N);
-  edit.SetTextUtf8(text);
-}
 
 }  // namespace
 
@@ -80,25 +64,23 @@ BOOL CDlgConfigMailAccount::OnInitDialog() {
 }
 
 void CDlgConfigMailAccount::LoadSettings() {
-  const bool enabled = m_smtp.MODE == 1;
-  CheckDlgButton(kEnable, enabled ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(kDisable, enabled ? BST_UNCHECKED : BST_CHECKED);
-  LoadText(m_editServer, m_smtp.SERVER);
-  LoadText(m_editLogin, m_smtp.LOGIN);
-  LoadText(m_editPassword, m_smtp.PASSWORD);
+  kt::LoadSwitch(*this, kDisable, kEnable, m_smtp.MODE);
+  kt::LoadText(m_editServer, m_smtp.SERVER);
+  kt::LoadText(m_editLogin, m_smtp.LOGIN);
+  kt::LoadText(m_editPassword, m_smtp.PASSWORD);
   m_editPort.SetValue(m_smtp.PORT);
   m_comboOverSsl.SetCurSel(m_smtp.OVERSSL == 1 ? 1 : 0);
   m_comboStartTls.SetCurSel(m_smtp.STARTTLS == 1 ? 1 : 0);
 }
 
 void CDlgConfigMailAccount::StoreSettings() {
-  m_smtp.MODE = IsDlgButtonChecked(kEnable) == BST_CHECKED ? 1 : 0;
-  StoreText(m_editServer, m_smtp.SERVER);
-  StoreText(m_editLogin, m_smtp.LOGIN);
-  StoreText(m_editPassword, m_smtp.PASSWORD);
+  m_smtp.MODE = kt::StoreSwitch(*this, kEnable);
+  kt::StoreText(m_editServer, m_smtp.SERVER);
+  kt::StoreText(m_editLogin, m_smtp.LOGIN);
+  kt::StoreText(m_editPassword, m_smtp.PASSWORD);
   m_smtp.PORT = m_editPort.m_nValue;
-  m_smtp.OVERSSL = m_comboOverSsl.GetCurSel() + m_comboOverSsl.m_nOffset == 1 ? 1 : 0;
-  m_smtp.STARTTLS = m_comboStartTls.GetCurSel() + m_comboStartTls.m_nOffset == 1 ? 1 : 0;
+  m_smtp.OVERSSL = m_comboOverSsl.GetCurItem() == 1 ? 1 : 0;
+  m_smtp.STARTTLS = m_comboStartTls.GetCurItem() == 1 ? 1 : 0;
 }
 
 void CDlgConfigMailAccount::UpdateControls() {
@@ -106,25 +88,16 @@ void CDlgConfigMailAccount::UpdateControls() {
   for (int id : kData) GetDlgItem(id)->EnableWindow(FALSE);
   if (IsDlgButtonChecked(kEnable) != BST_CHECKED) return;
   for (int id : {kServer, kLogin, kPassword, kPort, kOverSsl, kFailureOutput}) GetDlgItem(id)->EnableWindow(TRUE);
-  const BOOL overSsl = m_comboOverSsl.GetCurSel() + m_comboOverSsl.m_nOffset == 1;
+  const BOOL overSsl = m_comboOverSsl.GetCurItem() == 1;
   m_comboStartTls.EnableWindow(overSsl);
 }
 
-BOOL CDlgConfigMailAccount::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
-
-void CDlgConfigMailAccount::Refresh() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  m_errors.ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-}
-
 void CDlgConfigMailAccount::OnBnClickedMode() {
-  Refresh();
+  RefreshKeepingFocus();
   Invalidate(TRUE);
 }
 
-void CDlgConfigMailAccount::OnCbnSelchangeOverSsl() { Refresh(); }
+void CDlgConfigMailAccount::OnCbnSelchangeOverSsl() { RefreshKeepingFocus(); }
 
 void CDlgConfigMailAccount::OnBnClickedFailureOutput() {
   if (!m_pConfig) return;

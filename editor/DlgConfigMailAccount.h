@@ -20,8 +20,7 @@ class CDlgConfigMailAccount : public CNormalDialog {
 
   void LoadSettings();
   void StoreSettings();
-  void UpdateControls();
-  BOOL CheckControls(BOOL bShowError);
+  void UpdateControls() override;
 
   void OnBnClickedMode();
   void OnCbnSelchangeOverSsl();
@@ -33,7 +32,6 @@ class CDlgConfigMailAccount : public CNormalDialog {
   // Where OK writes the copy; set before DoModal.
   kt::SmtpConfig* m_pSmtp = nullptr;
   CString m_strTitle;
-  PageErrorList m_errors;
 
   CInputStringAscii m_editServer;    // 1269
   CInputStringAscii m_editLogin;     // 1011
@@ -43,7 +41,6 @@ class CDlgConfigMailAccount : public CNormalDialog {
   CSelectCombo m_comboStartTls;      // 1150
 
  private:
-  void Refresh();
 };
 
 // "Setting error: Port address".

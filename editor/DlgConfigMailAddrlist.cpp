@@ -13,12 +13,6 @@ constexpr int kFirstName = 1244;  // name k at 1244 + 2k, its address right afte
 constexpr int kNameLength = 16;
 constexpr int kAddressLength = 64;
 
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  CStringToUtf8(edit.GetWindowText(), field);  // a text that does not fit leaves it empty
-}
-
 }  // namespace
 
 CDlgConfigMailAddrlist::CDlgConfigMailAddrlist(CWnd* pParent) : CNormalDialog(IDD, pParent) {
@@ -55,24 +49,17 @@ BOOL CDlgConfigMailAddrlist::OnInitDialog() {
 void CDlgConfigMailAddrlist::ShowPage(int /*nRow*/) {
   for (int k = 0; k < kt::kMailAddressCount; ++k) {
     m_staticRow[k].SetWindowText(QStringLiteral("A%1").arg(k + 1));
-    // The record's texts need not end within their fields.
-    char name[sizeof(m_address[k].NAME) + 1] = {};
-    char addr[sizeof(m_address[k].ADDR) + 1] = {};
-    std::memcpy(name, m_address[k].NAME, sizeof(m_address[k].NAME));
-    std::memcpy(addr, m_address[k].ADDR, sizeof(m_address[k].ADDR));
-    m_editName[k].SetTextUtf8(name);
-    m_editAddress[k].SetTextUtf8(addr);
+    kt::LoadText(m_editName[k], m_address[k].NAME);
+    kt::LoadText(m_editAddress[k], m_address[k].ADDR);
   }
 }
 
 void CDlgConfigMailAddrlist::StoreRows() {
   for (int k = 0; k < kt::kMailAddressCount; ++k) {
-    StoreText(m_editName[k], m_address[k].NAME);
-    StoreText(m_editAddress[k], m_address[k].ADDR);
+    kt::StoreText(m_editName[k], m_address[k].NAME);
+    kt::StoreText(m_editAddress[k], m_address[k].ADDR);
   }
 }
-
-BOOL CDlgConfigMailAddrlist::CheckControls(BOOL bShowError) { return m_errors.Check(bShowError); }
 
 void CDlgConfigMailAddrlist::ChangeRow() {
   const int sel = m_listRow.GetCurSel();

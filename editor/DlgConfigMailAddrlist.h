@@ -23,7 +23,6 @@ class CDlgConfigMailAddrlist : public CNormalDialog {
   // Edits into the working copy; a text that does not fit leaves its field
   // empty.
   void StoreRows();
-  BOOL CheckControls(BOOL bShowError);
 
   void OnLbnSelchangeList();
   void OnMenuCopy();
@@ -35,7 +34,6 @@ class CDlgConfigMailAddrlist : public CNormalDialog {
   int m_nCurRow = 0;
   int m_nCopyBuffer = 0;  // 1 when m_copyBuffer holds a row
   kt::MailAddressConfig m_copyBuffer{};
-  PageErrorList m_errors;  // no input of this dialog can be invalid
 
   CSelectList m_listRow;                                   // 1260
   CStatic m_staticRow[kt::kMailAddressCount];              // 1268, 1261-1267

@@ -2,8 +2,6 @@
 
 #include "DlgConfigSelect.h"
 
-#include <cstring>
-
 const CString g_strMailFormQuestion = QStringLiteral("Mail address not specified.");
 
 namespace {
@@ -20,29 +18,6 @@ constexpr int kSubjectLength = 32;
 constexpr int kBodyLength = 128;  // "\r\n" counts as two
 
 const char* const kAttachTitles[4] = {"AI", "DI", "OI", "DO"};
-
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  CStringToUtf8(edit.GetWindowText(), field);  // a text that does not fit leaves it empty
-}
-
-// The record's texts need not end within their fields.
-template <std::size_t N>
-CString FieldText(const char (&field)[N]) {
-  char text[N + 1] = {};
-  std::memcpy(text, field, N);
-  CString s;
-  Utf8ToCString(text, &s);
-  return s;
-}
-
-template <std::size_t N>
-void LoadText(CInputString& edit, const char (&field)[N]) {
-  char text[N + 1] = {};
-  std::memcpy(text, field, N);
-  edit.SetTextUtf8(text);
-}
 
 bool HasAddress(const kt::MailAddressConfig& row) { return row.ADDR[0] != '\0'; }
 
@@ -71,8 +46,8 @@ BOOL CDlgConfigMailForm::OnInitDialog() {
   m_editSubject.SetMaxLength(kSubjectLength);
   m_editBody.SetMaxLength(kBodyLength);
   for (int i = 0; i < kt::kMailAddressCount; ++i) {
-    CString line = QStringLiteral("A%1  ").arg(i + 1) + FieldText(m_address[i].NAME);
-    if (HasAddress(m_address[i])) line += QStringLiteral("<") + FieldText(m_address[i].ADDR) + QStringLiteral(">");
+    CString line = QStringLiteral("A%1  ").arg(i + 1) + kt::FieldText(m_address[i].NAME);
+    if (HasAddress(m_address[i])) line += QStringLiteral("<") + kt::FieldText(m_address[i].ADDR) + QStringLiteral(">");
     m_listMailTo.AddString(line);
   }
   LoadSettings();
@@ -81,15 +56,15 @@ BOOL CDlgConfigMailForm::OnInitDialog() {
 }
 
 void CDlgConfigMailForm::LoadSettings() {
-  LoadText(m_editSubject, m_form.SUBJECT);
-  LoadText(m_editBody, m_form.BODY);
+  kt::LoadText(m_editSubject, m_form.SUBJECT);
+  kt::LoadText(m_editBody, m_form.BODY);
   for (int i = 0; i < kt::kMailAddressCount; ++i) m_listMailTo.SetCheck(i, (m_form.A >> i) & 1u ? 1 : 0);
   m_checkFactor.SetCheck(m_form.ADDINF.FACTOR == 1 ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CDlgConfigMailForm::StoreSettings() {
-  StoreText(m_editSubject, m_form.SUBJECT);
-  StoreText(m_editBody, m_form.BODY);
+  kt::StoreText(m_editSubject, m_form.SUBJECT);
+  kt::StoreText(m_editBody, m_form.BODY);
   kt::u32 mask = 0;
   for (int i = 0; i < kt::kMailAddressCount; ++i) {
     if (m_listMailTo.GetCheck(i)) mask |= 1u << i;

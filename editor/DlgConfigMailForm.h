@@ -37,7 +37,6 @@ class CDlgConfigMailForm : public CNormalDialog {
   // The address rows as the mail page holds them.
   kt::MailAddressConfig m_address[kt::kMailAddressCount]{};
   CString m_strTitle;
-  PageErrorList m_errors;  // no input of this dialog can be invalid
 
   CInputString m_editSubject;  // 1010
   CInputString m_editBody;     // 1011, multi-line

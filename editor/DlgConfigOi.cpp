@@ -3,7 +3,6 @@
 #include "DlgOi.h"
 #include "DlgZone.h"
 
-#include <cstring>
 
 const CString g_strOiOperationItems[18] = {
     QStringLiteral("Disable"),
@@ -79,11 +78,6 @@ constexpr double kLowerDefaults[4] = {20, 40, 60, 80};
 constexpr double kLimitMin = -1000000;
 constexpr double kLimitMax = 1000000;
 
-// The record keeps 0xRRGGBB, the screen 0x00BBGGRR: red and blue change
-// places. The top byte is carried along so that storing gives back what was
-// loaded.
-kt::u32 SwapRedBlue(kt::u32 c) { return (c & 0xFF00FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu); }
-
 // The "Function type" item of a stored TYPE, or -1 when it has none.
 int ItemOfType(kt::u32 type) {
   if (type < static_cast<kt::u32>(kOiTimeItem)) return static_cast<int>(type);
@@ -94,12 +88,6 @@ int ItemOfType(kt::u32 type) {
 kt::u32 TypeOfItem(int item) {
   if (item <= 0) return 0;
   return item == kOiTimeItem ? kOiTimeType : static_cast<kt::u32>(item);
-}
-
-template <std::size_t N>
-void StoreText(const CWnd& edit, char (&field)[N]) {
-  std::memset(field, 0, N);
-  if (!CStringToUtf8(edit.GetWindowText(), field)) std::memset(field, 0, N);
 }
 
 // The operation sub-dialogs in the order of "Function type" (item 1 first).
@@ -163,10 +151,7 @@ void CDlgConfigOi::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CDlgConfigOi::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSelectCombos();
-
-  m_listChannel.m_nCommandId = ID_CHANNEL_MENU;
+  CChannelPage::OnInitDialog();
   m_editName.SetMaxLength(16);
   m_editComment.SetMaxLength(16);
   m_editUnit.SetMaxLength(8);
@@ -195,9 +180,7 @@ BOOL CDlgConfigOi::OnInitDialog() {
     m_editZoneName[z].SetMaxLength(16);
   }
 
-  m_nCurChannel = 0;
-  LoadChannel(0);
-  UpdateControls();
+  ShowFirstChannel();
 
   m_editUpper[0].m_aHighlight[0].Set(this, &CDlgConfigOi::HighlightLimit<true, 0>);
   m_editUpper[1].m_aHighlight[0].Set(this, &CDlgConfigOi::HighlightLimit<true, 1>);
@@ -216,10 +199,10 @@ void CDlgConfigOi::LoadChannel(int i) {
   kt::OiChannelConfig& ch = m_pConfig->OI[i];
   const kt::AnalogEventConfig& ev = m_pConfig->ALARM.OI[i];
 
-  m_editName.SetTextUtf8(ch.NAME);
-  m_editComment.SetTextUtf8(ch.COMMENT);
+  kt::LoadText(m_editName, ch.NAME);
+  kt::LoadText(m_editComment, ch.COMMENT);
   m_comboPlace.SetCurSel(ch.PLACE >= 0 && ch.PLACE <= 3 ? ch.PLACE : 0);
-  m_editUnit.SetTextUtf8(ch.UNIT);
+  kt::LoadText(m_editUnit, ch.UNIT);
 
   int item = ItemOfType(ch.TYPE);
   m_bKeepType = item < 0;
@@ -235,8 +218,8 @@ void CDlgConfigOi::LoadChannel(int i) {
   for (int k = 0; k < 4; ++k) m_editLower[k].SetValue(ev.ZONE[k + 1].LEVEL[0].LIM);
   for (int k = 0; k < 4; ++k) m_editUpper[k].SetValue(ev.ZONE[k].LEVEL[1].LIM);
   for (int z = 0; z < kt::kZoneCount; ++z) {
-    m_zoneColor[z] = SwapRedBlue(ev.ZONE[z].COLOR);
-    m_editZoneName[z].SetTextUtf8(ev.ZONE[z].NAME);
+    m_zoneColor[z] = kt::SwapRedBlue(ev.ZONE[z].COLOR);
+    kt::LoadText(m_editZoneName[z], ev.ZONE[z].NAME);
   }
 }
 
@@ -244,11 +227,11 @@ void CDlgConfigOi::StoreChannel(int i) {
   kt::OiChannelConfig& ch = m_pConfig->OI[i];
   kt::AnalogEventConfig& ev = m_pConfig->ALARM.OI[i];
 
-  StoreText(m_editName, ch.NAME);
-  StoreText(m_editComment, ch.COMMENT);
+  kt::StoreText(m_editName, ch.NAME);
+  kt::StoreText(m_editComment, ch.COMMENT);
   const int place = m_comboPlace.GetCurItem();
   ch.PLACE = static_cast<kt::i16>(place >= 0 && place <= 3 ? place : 2);
-  StoreText(m_editUnit, ch.UNIT);
+  kt::StoreText(m_editUnit, ch.UNIT);
   ch.TYPE = m_bKeepType ? m_nKeptType : TypeOfItem(m_nShownKind);
   if (CSubDialogChild* child = ShownChild()) child->StoreParam(&ch.PARAM);
 
@@ -256,8 +239,8 @@ void CDlgConfigOi::StoreChannel(int i) {
   ev.NUM = static_cast<kt::i16>(partition >= 1 && partition <= 4 ? partition + 1 : 0);
   for (int z = 0; z < kt::kZoneCount; ++z) ev.ZONE[z].DELAY = m_editDelay[z].m_nValue;
   for (int z = 0; z < kt::kZoneCount; ++z) {
-    ev.ZONE[z].COLOR = SwapRedBlue(m_zoneColor[z]);
-    StoreText(m_editZoneName[z], ev.ZONE[z].NAME);
+    ev.ZONE[z].COLOR = kt::SwapRedBlue(m_zoneColor[z]);
+    kt::StoreText(m_editZoneName[z], ev.ZONE[z].NAME);
   }
   for (int k = 0; k < 4; ++k) {
     ev.ZONE[k].LEVEL[1].LIM = m_editUpper[k].m_dValue;
@@ -335,13 +318,6 @@ BOOL CDlgConfigOi::CheckControls(BOOL bShowError) {
   return FALSE;
 }
 
-void CDlgConfigOi::RefreshKeepingFocus() {
-  CWnd* focus = CWnd::GetFocus();
-  UpdateControls();
-  ResetDisabledInputs();
-  if (focus) focus->SetFocus();
-}
-
 void CDlgConfigOi::RefreshControls() {
   CChannelPage::RefreshControls();
   m_listChannel.SetFocus();
@@ -374,10 +350,7 @@ void CDlgConfigOi::OnCbnSelchangeFunctionType() {
 void CDlgConfigOi::OnCbnSelchangePartitions() { RefreshKeepingFocus(); }
 
 void CDlgConfigOi::OnBnClickedZoneColor(int zone) {
-  CColorDialog dlg(m_zoneColor[zone] & 0xFFFFFFu, 0, this);
-  if (dlg.DoModal() != IDOK) return;
-  m_zoneColor[zone] = (m_zoneColor[zone] & 0xFF000000u) | (dlg.GetColor() & 0xFFFFFFu);
-  Invalidate(TRUE);
+  if (kt::PickColor(this, m_zoneColor[zone], 0, m_zoneColor[zone])) Invalidate(TRUE);
 }
 
 void CDlgConfigOi::OnEnUpdateLimit() {
@@ -398,11 +371,5 @@ void CDlgConfigOi::OnBnClickedEventSetting() {
 
 void CDlgConfigOi::OnPaint() {
   CPaintDC dc(this);
-  for (int z = 0; z < kt::kZoneCount; ++z) {
-    CRect rc;
-    m_staticColor[z].GetWindowRect(&rc);
-    ScreenToClient(&rc);
-    const COLORREF color = m_zoneColor[z] & 0xFFFFFFu;
-    dc.GradientFill(rc, color, color, TRUE);
-  }
+  for (int z = 0; z < kt::kZoneCount; ++z) kt::PaintSwatch(dc, *this, m_staticColor[z], m_zoneColor[z]);
 }

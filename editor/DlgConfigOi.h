@@ -50,7 +50,6 @@ class CDlgConfigOi : public CChannelPage {
   void PasteChannel(int i, BOOL bNext) override;
   BOOL IsCopyFilled() const override { return m_copy.filled != 0; }
   void EmptyCopy() override { m_copy.filled = 0; }
-  void ResetDisabledInputs() { m_errors.ResetDisabledInputs(); }
 
   void OnCbnSelchangeFunctionType();
   void OnCbnSelchangePartitions();
@@ -107,6 +106,4 @@ class CDlgConfigOi : public CChannelPage {
   BOOL HighlightLimit(CDC*, UINT) {
     return LimitInConflict(Upper, Index);
   }
-  // Focus kept, enabled states, disabled invalid inputs reset.
-  void RefreshKeepingFocus();
 };

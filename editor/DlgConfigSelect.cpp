@@ -1,9 +1,9 @@
 #include "DlgConfigSelect.h"
 
 #include "DeviceConfig.h"
+#include "InputString.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -13,17 +13,10 @@ enum : int {
   kIdClear = 1443,
 };
 
-// A text field of the record, read no further than its end even when its
-// terminating zero is missing.
-template <std::size_t N>
-CString FieldText(const char (&field)[N]) {
-  return QString::fromUtf8(field, static_cast<qsizetype>(strnlen(field, N)));
-}
-
 template <class Channel>
 void AppendChannels(std::vector<CString>& rows, const char* prefix, const Channel* channels, int count) {
   for (int i = 0; i < count; ++i) {
-    rows.push_back(QStringLiteral("%1%2  ").arg(QLatin1String(prefix)).arg(i + 1) + FieldText(channels[i].NAME));
+    rows.push_back(QStringLiteral("%1%2  ").arg(QLatin1String(prefix)).arg(i + 1) + kt::FieldText(channels[i].NAME));
   }
 }
 
@@ -47,7 +40,7 @@ void CDlgConfigSelect::AddChannelRows(const kt::OiChannelConfig* pOi) { AppendCh
 void CDlgConfigSelect::AddChannelRows(const kt::DoChannelConfig* pDo) { AppendChannels(m_rows, "DO", pDo, kt::kDoCount); }
 
 void CDlgConfigSelect::AddChannelRows(const kt::MailFormConfig* pForm) {
-  for (int i = 0; i < kt::kMailFormCount; ++i) m_rows.push_back(FieldText(pForm[i].SUBJECT));
+  for (int i = 0; i < kt::kMailFormCount; ++i) m_rows.push_back(kt::FieldText(pForm[i].SUBJECT));
 }
 
 BOOL CDlgConfigSelect::OnInitDialog() {

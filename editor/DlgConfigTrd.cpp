@@ -2,9 +2,7 @@
 
 #include "CopyPasteMenu.h"
 
-#include <algorithm>
 #include <climits>
-#include <cstring>
 
 const CString g_strTrdErrors[6] = {
     QStringLiteral("Setting error: Samples"),     QStringLiteral("Setting error: Pre trigger"),
@@ -68,10 +66,6 @@ constexpr IntervalWindow kIntervalWindows[] = {
     {8, 9},  // 1hour: 1week, 1month
 };
 
-// Screen colours keep red in the low byte, the record keeps 0xRRGGBB: the
-// same swap either way. The top byte passes untouched.
-constexpr kt::u32 SwapRedBlue(kt::u32 c) { return (c & 0xFF00FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu); }
-
 // Selects the item whose absolute index is the value (the first shown item
 // when there is none).
 void Select(CSelectCombo& combo, long long value) {
@@ -79,7 +73,6 @@ void Select(CSelectCombo& combo, long long value) {
 }
 
 // The absolute index of the selection; 0 without one.
-int Selection(const CSelectCombo& combo) { return std::max(0, combo.GetCurItem()); }
 
 void AddItems(CSelectCombo& combo, std::initializer_list<const char*> items) {
   for (const char* item : items) combo.AddString(QString::fromLatin1(item));
@@ -198,20 +191,11 @@ void CDlgConfigTrd::OnPaint() {
   } swatches[] = {{kPenSwatch, m_penColor}, {kComment1Swatch, m_commentColor[0]}, {kComment2Swatch, m_commentColor[1]}};
   for (const auto& s : swatches) {
     CWnd* swatch = GetDlgItem(s.id);
-    if (!swatch) continue;
-    CRect rect;
-    swatch->GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    const COLORREF color = s.color & 0xFFFFFFu;
-    dc.GradientFill(rect, color, color);
+    if (swatch) kt::PaintSwatch(dc, *this, *swatch, s.color);
   }
 }
 
-BOOL CDlgConfigTrd::StorePage(BOOL bShowError) {
-  if (!CheckControls(bShowError)) return FALSE;
-  StoreSettings(m_nCurPen);
-  return TRUE;
-}
+void CDlgConfigTrd::StoreSettings() { StorePen(m_nCurPen); }
 
 void CDlgConfigTrd::RefreshControls() {
   UpdateControls();
@@ -253,59 +237,57 @@ void CDlgConfigTrd::LoadSettings(int pen) {
   LoadPen(pen);
 
   for (int i = 0; i < kt::kCommentCount; ++i) {
-    m_editComment[i].SetTextUtf8(m_pConfig->CMT[i].MSG);
-    m_commentColor[i] = SwapRedBlue(m_pConfig->CMT[i].COLOR);
+    kt::LoadText(m_editComment[i], m_pConfig->CMT[i].MSG);
+    m_commentColor[i] = kt::SwapRedBlue(m_pConfig->CMT[i].COLOR);
   }
 }
 
 void CDlgConfigTrd::LoadPen(int pen) {
   const kt::PenConfig& p = m_pConfig->PEN[pen];
   Select(m_comboSource, p.CH_TYPE);
-  m_nCurSource = Selection(m_comboSource);
+  m_nCurSource = m_comboSource.GetCurItemOrZero();
   FillPenChannels();
   if (p.CH_TYPE != kSourceNone) Select(m_comboChannel, p.CH_NO);
-  m_penColor = SwapRedBlue(p.COLOR);
+  m_penColor = kt::SwapRedBlue(p.COLOR);
   m_editUpper.SetValue(p.RANGE.UPPER);
   m_editLower.SetValue(p.RANGE.LOWER);
 }
 
-void CDlgConfigTrd::StoreSettings(int pen) {
+void CDlgConfigTrd::StorePen(int pen) {
   kt::TrendConfig& trend = m_pConfig->TREND;
-  trend.ASTART = Selection(m_comboAutoStart);
+  trend.ASTART = m_comboAutoStart.GetCurItemOrZero();
   trend.ADEL = m_radioAutoDeleteEnable.GetCheck() == BST_CHECKED ? 1 : 0;
-  trend.SPEED = Selection(m_comboSpeed);
-  trend.RECENC = Selection(m_comboEncode);
-  trend.NORMAL.MODE = Selection(m_comboNormalMode);
+  trend.SPEED = m_comboSpeed.GetCurItemOrZero();
+  trend.RECENC = m_comboEncode.GetCurItemOrZero();
+  trend.NORMAL.MODE = m_comboNormalMode.GetCurItemOrZero();
   trend.NORMAL.SAMPLES = m_editSamples.m_nValue;
-  trend.NORMAL.TRANS = Selection(m_comboInterval);
-  trend.NORMAL.HOUR = Selection(m_comboHour);
-  trend.NORMAL.WEEK = Selection(m_comboWeek);
-  trend.TRIG.MODE = Selection(m_comboTrigMode);
+  trend.NORMAL.TRANS = m_comboInterval.GetCurItemOrZero();
+  trend.NORMAL.HOUR = m_comboHour.GetCurItemOrZero();
+  trend.NORMAL.WEEK = m_comboWeek.GetCurItemOrZero();
+  trend.TRIG.MODE = m_comboTrigMode.GetCurItemOrZero();
   trend.TRIG.PRE = m_editPre.m_nValue;
   trend.TRIG.PST = m_editPost.m_nValue;
 
   kt::PenConfig& p = m_pConfig->PEN[pen];
-  p.CH_TYPE = Selection(m_comboSource);
+  p.CH_TYPE = m_comboSource.GetCurItemOrZero();
   // A pen without source keeps its channel number; one whose source was just
   // chosen while no channel was listed starts at the first channel.
-  if (p.CH_TYPE != kSourceNone) p.CH_NO = static_cast<kt::u16>(Selection(m_comboChannel));
-  p.COLOR = SwapRedBlue(m_penColor);
+  if (p.CH_TYPE != kSourceNone) p.CH_NO = static_cast<kt::u16>(m_comboChannel.GetCurItemOrZero());
+  p.COLOR = kt::SwapRedBlue(m_penColor);
   p.RANGE.UPPER = m_editUpper.m_dValue;
   p.RANGE.LOWER = m_editLower.m_dValue;
 
   for (int i = 0; i < kt::kCommentCount; ++i) {
     kt::CommentConfig& cmt = m_pConfig->CMT[i];
-    std::memset(cmt.MSG, 0, sizeof cmt.MSG);
-    // A text too long for the field leaves it empty.
-    if (!CStringToUtf8(m_editComment[i].GetWindowText(), cmt.MSG)) std::memset(cmt.MSG, 0, sizeof cmt.MSG);
-    cmt.COLOR = SwapRedBlue(m_commentColor[i]);
+    kt::StoreText(m_editComment[i], cmt.MSG);
+    cmt.COLOR = kt::SwapRedBlue(m_commentColor[i]);
   }
 }
 
 void CDlgConfigTrd::FillPenChannels() {
   m_comboChannel.ClearItems();
   m_comboChannel.ResetContent();
-  switch (Selection(m_comboSource)) {
+  switch (m_comboSource.GetCurItemOrZero()) {
     case kSourceAi: m_comboChannel.FillAiChannels(m_pConfig->AI); break;
     case kSourceDi: m_comboChannel.FillDiChannels(m_pConfig->DI); break;
     case kSourceOi: m_comboChannel.FillOiChannels(m_pConfig->OI); break;
@@ -316,7 +298,7 @@ void CDlgConfigTrd::FillPenChannels() {
 
 void CDlgConfigTrd::UpdateControls() {
   CWnd* focus = CWnd::GetFocus();
-  const int channel = Selection(m_comboChannel);
+  const int channel = m_comboChannel.GetCurItemOrZero();
   FillPenChannels();
   if (m_comboChannel.GetCount() > 0) m_comboChannel.SetCurSel(channel);
   m_errors.ResetDisabledInputs();
@@ -325,7 +307,7 @@ void CDlgConfigTrd::UpdateControls() {
 
 void CDlgConfigTrd::UpdatePenControls() {
   for (int id : {kChannel, kPenSwatch, kPenColorButton, kUpper, kLower}) GetDlgItem(id)->EnableWindow(FALSE);
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItemOrZero();
   if (source == kSourceNone) return;
   for (int id : {kChannel, kPenSwatch, kPenColorButton}) GetDlgItem(id)->EnableWindow(TRUE);
   // Only analog values have a range.
@@ -337,18 +319,18 @@ void CDlgConfigTrd::UpdatePenControls() {
 
 void CDlgConfigTrd::UpdateRecordControls() {
   for (int id : {kSamples, kInterval, kHour, kWeek}) GetDlgItem(id)->EnableWindow(FALSE);
-  const int mode = Selection(m_comboNormalMode);
+  const int mode = m_comboNormalMode.GetCurItemOrZero();
   if (mode == kModeSamples) {
     m_editSamples.EnableWindow(TRUE);
   } else if (mode == kModeTime) {
     m_comboInterval.EnableWindow(TRUE);
-    const int speed = m_comboSpeed.GetCurSel() < 0 ? -1 : Selection(m_comboSpeed);
+    const int speed = m_comboSpeed.GetCurSel() < 0 ? -1 : m_comboSpeed.GetCurItemOrZero();
     if (speed >= 0 && speed < static_cast<int>(std::size(kIntervalWindows))) {
       m_comboInterval.ShowRange(kIntervalWindows[speed].first, kIntervalWindows[speed].last);
     } else {
       m_comboInterval.ShowAll();
     }
-    const int interval = Selection(m_comboInterval);
+    const int interval = m_comboInterval.GetCurItemOrZero();
     if (interval >= kInterval1Day) m_comboHour.EnableWindow(TRUE);
     if (interval == kInterval1Week) m_comboWeek.EnableWindow(TRUE);
   }
@@ -371,7 +353,7 @@ void CDlgConfigTrd::OnSelchangeChannel() {
     m_listPen.SetCurSel(m_nCurPen);
     return;
   }
-  StoreSettings(m_nCurPen);
+  StorePen(m_nCurPen);
   LoadSettings(pen);
   UpdatePenControls();
   UpdateControls();
@@ -380,7 +362,7 @@ void CDlgConfigTrd::OnSelchangeChannel() {
 }
 
 void CDlgConfigTrd::OnSelchangeSource() {
-  const int source = Selection(m_comboSource);
+  const int source = m_comboSource.GetCurItemOrZero();
   if (IsPenRangeEmpty()) {
     if (source != m_nCurSource) {
       m_comboSource.SetCurSel(m_nCurSource);
@@ -389,17 +371,14 @@ void CDlgConfigTrd::OnSelchangeSource() {
     return;
   }
   m_nCurSource = source;
-  StoreSettings(m_nCurPen);
+  StorePen(m_nCurPen);
   LoadSettings(m_nCurPen);
   UpdateControls();
   UpdatePenControls();
 }
 
 void CDlgConfigTrd::ChooseColor(COLORREF& color) {
-  CColorDialog dlg(color & 0xFFFFFFu, 0, this);
-  if (dlg.DoModal() != IDOK) return;
-  color = dlg.GetColor();
-  Invalidate(TRUE);
+  if (kt::PickColor(this, color, 0, color)) Invalidate(TRUE);
 }
 
 void CDlgConfigTrd::OnBnClickedPenColor() { ChooseColor(m_penColor); }
@@ -413,7 +392,7 @@ void CDlgConfigTrd::OnEnUpdateRange() {
 }
 
 void CDlgConfigTrd::OnMenuCopy() {
-  StoreSettings(m_nCurPen);
+  StorePen(m_nCurPen);
   m_copyPen = m_pConfig->PEN[m_nCurPen];
   m_nCopyFilled = 1;
 }

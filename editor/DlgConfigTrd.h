@@ -22,16 +22,16 @@ class CDlgConfigTrd : public CTabDialog {
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   void OnPaint() override;
 
-  BOOL StorePage(BOOL bShowError) override;
   void RefreshControls() override;
 
-  BOOL CheckControls(BOOL bShowError);
+  BOOL CheckControls(BOOL bShowError) override;
+  void StoreSettings() override;
   void LoadSettings(int pen);
-  void StoreSettings(int pen);
+  void StorePen(int pen);
   // The pen's own controls only (source, channel, colour, range).
   void LoadPen(int pen);
   void FillPenChannels();
-  void UpdateControls();
+  void UpdateControls() override;
   void UpdatePenControls();
   void UpdateRecordControls();
   // TRUE when the shown pen's range is checked (its limit inputs enabled)
@@ -49,7 +49,6 @@ class CDlgConfigTrd : public CTabDialog {
 
   int m_nCurPen = 0;
   int m_nCurSource = 0;
-  PageErrorList m_errors;
   int m_nCopyFilled = 0;  // 1 once a pen was copied
   kt::PenConfig m_copyPen{};
 

@@ -44,12 +44,6 @@ constexpr int kMessageLength = 32;
 // at least, up to five.
 BOOL ZoneUsed(int zone, int partition) { return zone <= std::max(1, partition); }
 
-// A zero-terminated copy of a text field, even when the field lacks its zero.
-template <std::size_t N>
-std::string FieldString(const char (&field)[N]) {
-  return std::string(field, strnlen(field, N));
-}
-
 // Runs the selection dialog over the rows `fill` appends; on OK the mask
 // replaces `mask`.
 template <class Fill>
@@ -138,7 +132,7 @@ BOOL CDlgZoneLevelPage::OnInitDialog() {
     const Row& row = m_rows[i];
     const kt::ZoneLimitConfig& limit = Limit(row.zone);
     m_editMsg[i].SetMaxLength(kMessageLength);
-    m_editMsg[i].SetTextUtf8(FieldString(limit.MSG).c_str());
+    kt::LoadText(m_editMsg[i], limit.MSG);
     m_strShown[i] = m_editMsg[i].GetWindowText();
     CheckDlgButton(row.check, limit.TREC != 0 ? BST_CHECKED : BST_UNCHECKED);
     const BOOL used = LimitUsed(row.zone);
@@ -158,8 +152,7 @@ BOOL CDlgZoneLevelPage::StorePage(BOOL) {
   for (int i = 0; i < 4; ++i) {
     const CString text = m_editMsg[i].GetWindowText();
     if (text == m_strShown[i]) continue;
-    char (&msg)[sizeof kt::ZoneLimitConfig::MSG] = Limit(m_rows[i].zone).MSG;
-    if (!CStringToUtf8(text, msg)) std::memset(msg, 0, sizeof msg);
+    kt::StoreText(m_editMsg[i], Limit(m_rows[i].zone).MSG);
     m_strShown[i] = text;
   }
   // Only a control of this page is worth coming back to. A click on a tab

@@ -33,6 +33,17 @@ int StoredItemIndex(double value, int count) {
 }
 
 // ---------------------------------------------------------------------------
+// COiSourceCombo
+
+BOOL COiSourceCombo::OnChildNotify(UINT nCode) {
+  const BOOL handled = CSelectCombo::OnChildNotify(nCode);
+  // The report of a closed list (moves through the open list are swallowed
+  // by the base).
+  if (nCode == CBN_SELCHANGE && !handled && GetCurItem() != m_nShown) OnCbnSelchange();
+  return handled;
+}
+
+// ---------------------------------------------------------------------------
 // COiParam
 
 void COiParam::Init(CSelectCombo* pChannel, CInputNumberFloat* pConstant) {
@@ -80,14 +91,6 @@ void COiParam::OnCbnSelchange() {
   Refill(m_pChannel, type);
 }
 
-BOOL COiParam::OnChildNotify(UINT nCode) {
-  const BOOL handled = CSelectCombo::OnChildNotify(nCode);
-  // The report of a closed list (moves through the open list are swallowed
-  // by the base); a list closed on the source shown keeps the operand.
-  if (nCode == CBN_SELCHANGE && !handled && GetCurItem() != m_nShown) OnCbnSelchange();
-  return handled;
-}
-
 // ---------------------------------------------------------------------------
 // COiParamAiOi
 
@@ -121,10 +124,4 @@ void COiParamAiOi::OnCbnSelchange() {
   const int sel = GetCurItem();
   m_nShown = sel;
   Refill(m_pChannel, sel < 0 ? 1 : sel + 1);
-}
-
-BOOL COiParamAiOi::OnChildNotify(UINT nCode) {
-  const BOOL handled = CSelectCombo::OnChildNotify(nCode);
-  if (nCode == CBN_SELCHANGE && !handled && GetCurItem() != m_nShown) OnCbnSelchange();
-  return handled;
 }

@@ -15,7 +15,21 @@
 
 #include <cstdint>
 
-class COiParam : public CSelectCombo {
+// What both sources share: the row's channel box, and the source shown. A
+// closed list whose selection is the source shown changes nothing, so the
+// operand's channel stays as it is.
+class COiSourceCombo : public CSelectCombo {
+ public:
+  // The user's choice of another source than the one shown.
+  virtual void OnCbnSelchange() = 0;
+
+  BOOL OnChildNotify(UINT nCode) override;
+
+  CSelectCombo* m_pChannel = nullptr;  // not owned
+  int m_nShown = -1;
+};
+
+class COiParam : public COiSourceCombo {
  public:
   // Call once the three controls are bound.
   void Init(CSelectCombo* pChannel, CInputNumberFloat* pConstant);
@@ -25,29 +39,18 @@ class COiParam : public CSelectCombo {
   int SetType(int type);
   // Shows one operand.
   void SetParam(int type, std::uint16_t no, double constant);
-  // The user's choice of a source.
-  void OnCbnSelchange();
+  void OnCbnSelchange() override;
 
-  BOOL OnChildNotify(UINT nCode) override;
-
-  CSelectCombo* m_pChannel = nullptr;       // not owned
   CInputNumberFloat* m_pConstant = nullptr;  // not owned
-  // The source shown: closing the list on it again changes nothing.
-  int m_nShown = -1;
 };
 
-class COiParamAiOi : public CSelectCombo {
+class COiParamAiOi : public COiSourceCombo {
  public:
   void Init(CSelectCombo* pChannel);
   void SetParam(std::uint32_t type, std::uint16_t no);
   // TYPE 1-4 (1 when nothing is selected) and the channel's item index.
   void GetParam(std::uint32_t* pType, std::uint16_t* pNo);
-  void OnCbnSelchange();
-
-  BOOL OnChildNotify(UINT nCode) override;
-
-  CSelectCombo* m_pChannel = nullptr;  // not owned
-  int m_nShown = -1;                    // as in COiParam
+  void OnCbnSelchange() override;
 };
 
 // Number of channels a source item offers: 2 for "DI", else 4 (item

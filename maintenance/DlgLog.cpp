@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "InputString.h"
 #include "MainteRequest.h"
 
 const CString g_strClogMessages[1] = {QStringLiteral("Are you sure to clear communication log?")};

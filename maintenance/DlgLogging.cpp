@@ -35,7 +35,7 @@ BOOL CDlgLogging::OnInitDialog() {
 
 void CDlgLogging::OnBnClickedSet() {
   if (!kt::ConfirmAction(g_strLoggingMessages[0])) return;
-  const int index = m_comboRec.GetCurSel() + m_comboRec.m_nOffset;
+  const int index = m_comboRec.GetCurItem();
   if (index < 0 || index > 2) return;  // no state chosen: nothing to send
   const kt::HttpResult result = kt::HttpGetCommand(
       QStringLiteral("/status.json"), QStringLiteral("?rec=") + QString::fromLatin1(kStateWords[index]), false);

@@ -1,5 +1,6 @@
 #include "DlgMailTest.h"
 
+#include "InputString.h"
 #include "MainteRequest.h"
 
 const CString g_strMailTestMessages[4] = {

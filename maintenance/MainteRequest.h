@@ -1,10 +1,8 @@
-// What every maintenance action shares: confirmations and result notes, the
-// request-and-read step for a device document, and the texts of the
-// documents' fixed-width UTF-8 fields.
+// What every maintenance action shares: confirmations and result notes, and
+// the request-and-read step for a device document.
 #pragma once
 
 #include <cstddef>
-#include <cstring>
 
 #include <QByteArray>
 #include <QString>
@@ -42,13 +40,6 @@ bool ReadDeviceDocument(const QString& path, const QString& query, bool bPrompt,
     return false;
   }
   return true;
-}
-
-// The text of a document field: UTF-8 up to its zero byte, never past the
-// field's width; invalid sequences become U+FFFD.
-template <std::size_t N>
-QString FieldText(const char (&field)[N]) {
-  return QString::fromUtf8(field, static_cast<qsizetype>(::strnlen(field, N)));
 }
 
 }  // namespace kt

@@ -25,7 +25,8 @@
 //               FALSE to drop), OnMouseDown/Up/Move/Leave, OnSetFocus,
 //               OnKillFocus, OnEnable, WindowProc/OnCommand (WM_USER
 //               requests, menu commands); for dialogs OnPaint (CPaintDC,
-//               FillSolidRect, GradientFill) and OnContextMenu.
+//               FillSolidRect, GradientFill), OnContextMenu and OnSysCommand
+//               (SC_CLOSE, SC_MINIMIZE...).
 //   Controls.h  CStatic, CButton, CEdit, CComboBox, CListBox, CCheckListBox,
 //               CListCtrl, CTabCtrl, CIPAddressCtrl, CToolTipCtrl.
 //   Dialog.h    CDialog (= CDialogEx): DoModal, Create (hidden child),

@@ -78,6 +78,12 @@ inline constexpr UINT MB_ICONSTOP = MB_ICONERROR;
 
 // Messages. WM_USER and above are free for controls of their own.
 inline constexpr UINT WM_COMMAND = 0x0111;
+
+// System commands (CWnd::OnSysCommand); their low four bits are the system's.
+inline constexpr UINT SC_MINIMIZE = 0xF020;
+inline constexpr UINT SC_MAXIMIZE = 0xF030;
+inline constexpr UINT SC_CLOSE = 0xF060;
+inline constexpr UINT SC_RESTORE = 0xF120;
 inline constexpr UINT WM_USER = 0x0400;
 
 // Notification codes (the high word of WM_COMMAND's wParam, or NMHDR::code).

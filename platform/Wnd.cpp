@@ -715,3 +715,15 @@ void CWnd::OnKillFocus() {}
 void CWnd::OnEnable(BOOL) {}
 void CWnd::OnPaint() {}
 void CWnd::OnContextMenu(CWnd*, CPoint) {}
+
+void CWnd::OnSysCommand(UINT nID, LPARAM) {
+  QWidget* top = m_hWnd ? m_hWnd->window() : nullptr;
+  if (!top) return;
+  switch (nID & 0xFFF0) {
+    case SC_CLOSE: top->close(); break;
+    case SC_MINIMIZE: top->showMinimized(); break;
+    case SC_MAXIMIZE: top->showMaximized(); break;
+    case SC_RESTORE: top->showNormal(); break;
+    default: break;
+  }
+}

@@ -195,6 +195,11 @@ class CWnd {
   virtual void OnPaint();
   // Right click on a dialog (or Shift+F10), screen coordinates.
   virtual void OnContextMenu(CWnd* pWnd, CPoint point);
+  // A system command (SC_..., or one a window adds to its menus). The
+  // default carries out close (as the close box), minimise, maximise and
+  // restore on the top-level window, and ignores the rest; a window that
+  // handles commands of its own passes the others on to it.
+  virtual void OnSysCommand(UINT nID, LPARAM lParam);
 
  protected:
   QPointer<QWidget> m_hWnd;

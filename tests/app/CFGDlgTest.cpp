@@ -165,6 +165,14 @@ TEST_F(CFGDlgTest, ARightClickAnywhereOffersTheAboutBox) {
   EXPECT_EQ(3, boxes);
 }
 
+TEST_F(CFGDlgTest, SystemCommandsOtherThanAboutReachTheWindow) {
+  // No About box: close ends the window as its close box does.
+  EXPECT_EQ(IDCANCEL, Run([&](CCFGDlg& dlg) {
+              dlg.OnSysCommand(SC_CLOSE, 0);
+              EXPECT_TRUE(dlg.IsEnded());
+            }));
+}
+
 TEST_F(CFGDlgTest, TheComTooltipNamesTheStoredPort) {
   const kt::ComPortMap ports = kt::EnumComPorts();
   for (int port : {1, 4, 20}) {

@@ -186,3 +186,8 @@ TEST(CopyText, CutsAtTheFieldAndZeroFillsTheRest) {
     CopyText(field, nullptr);
     EXPECT_TRUE(AllZero(field, sizeof field));
 }
+
+TEST(SwapRedBlue, OneSwapBothWays) {
+    static_assert(SwapRedBlue(0x123456u) == 0x563412u);
+    static_assert(SwapRedBlue(SwapRedBlue(0x123456u)) == 0x123456u);
+}

@@ -325,6 +325,29 @@ TEST(Utf8Conversion, Utf8ToCStringReplacesInvalidSequences) {
   EXPECT_EQ(out, "");
 }
 
+TEST_F(InputStringTest, RecordFieldsAreReadWithinTheirWidthAndStoredWholeOrEmpty) {
+  RunTextDialog(modal, [](TextDialog& dlg) {
+    // A field without its terminating zero, followed by bytes of another.
+    struct {
+      char field[4];
+      char next[4];
+    } record = {{'a', 'b', 'c', 'd'}, {'X', 'Y', 'Z', '\0'}};
+    EXPECT_EQ(kt::FieldText(record.field), "abcd");
+    kt::LoadText(dlg.m_plain, record.field);
+    EXPECT_EQ(dlg.m_plain.GetWindowText(), "abcd");
+
+    dlg.m_plain.SetWindowText("xyz");
+    kt::StoreText(dlg.m_plain, record.field);
+    EXPECT_EQ(std::string(record.field, 4), std::string("xyz\0", 4));
+    // Too long for the field (four bytes and the zero): no part of the old
+    // text stays behind.
+    dlg.m_plain.SetWindowText("wxyz");
+    kt::StoreText(dlg.m_plain, record.field);
+    EXPECT_EQ(std::string(record.field, 4), std::string(4, '\0'));
+    EXPECT_EQ(std::string(record.next, 4), std::string("XYZ\0", 4));
+  });
+}
+
 // ---------------------------------------------------------------------------
 // IP address
 

@@ -247,6 +247,8 @@ TEST_F(SelectComboTest, ShowRangeShowsARunOfTheKeptItemsAndShowAllBringsThemBack
     EXPECT_EQ(c.m_nOffset, 3);
     EXPECT_EQ(c.GetLBText(0), "Item3");
     EXPECT_EQ(c.GetCurSel(), 1);
+    EXPECT_EQ(c.GetCurItem(), 4);
+    EXPECT_EQ(c.GetCurItemOrZero(), 4);
     EXPECT_TRUE(c.CheckSelection());
     // Absolute indices outside the run select its first item.
     EXPECT_EQ(c.SetCurSel(5), 2);
@@ -276,6 +278,8 @@ TEST_F(SelectComboTest, ShowRangeShowsARunOfTheKeptItemsAndShowAllBringsThemBack
     c.CComboBox::SetCurSel(-1);
     c.ShowAll();
     EXPECT_EQ(c.GetCurSel(), CB_ERR);
+    EXPECT_EQ(c.GetCurItem(), -1);
+    EXPECT_EQ(c.GetCurItemOrZero(), 0);
     EXPECT_FALSE(c.CheckSelection());
   });
 }

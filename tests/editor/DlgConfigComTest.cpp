@@ -1,14 +1,12 @@
-// The network services ("COM.1") and logging ("Log") pages.
-#include "ConfigPages.h"
+// The network services page ("COM.1"): load and store, the fallbacks of
+// values without an item, port conflicts and their yellow, the linger time.
 #include "DlgConfigCom.h"
-#include "DlgConfigLog.h"
 #include "EditorTestFixture.h"
 
 #include <QDir>
 
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 namespace {
 
@@ -18,11 +16,10 @@ constexpr int kPageCom = 0;
 const int kPageLog = kt::test::PageIndex("Log");
 
 CDlgConfigCom& ComPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigCom&>(*dlg.m_pages[kPageCom]); }
-CDlgConfigLog& LogPage(CDlgConfigMain& dlg) { return dynamic_cast<CDlgConfigLog&>(*dlg.m_pages[kPageLog]); }
 
 bool Yellow(CWnd* wnd) { return kt::test::BackgroundOf(wnd) == kInvalidColor; }
 
-// Every field of both pages away from its default.
+// Every field of the page away from its default.
 kt::DeviceConfig NonDefault() {
   kt::DeviceConfig c = kt::test::EditorTestAccess::Defaults();
   c.WEB.MODE = 0;
@@ -43,18 +40,14 @@ kt::DeviceConfig NonDefault() {
   kt::CopyText(c.SNTP.SERVER, "time-server-number-one.very-long-subdomain.example-company.co.jp");
   c.SNTP.EXECTIME.HOUR = 23;
   c.SNTP.EXECTIME.MIN = 59;
-  c.LOG.LOG.EVE = 0;
-  c.LOG.LOG.SYS = 0;
-  c.LOG.LOG.COM = 0;
-  c.LOG.ENCODE = 1;
   return c;
 }
 
-class ConfigPagesTest : public kt::test::EditorTest {};
+class DlgConfigComTest : public kt::test::EditorTest {};
 
 }  // namespace
 
-TEST_F(ConfigPagesTest, EachPageStoresBackWhatItLoaded) {
+TEST_F(DlgConfigComTest, EachPageStoresBackWhatItLoaded) {
   const kt::DeviceConfig nonDefault = NonDefault();
   ASSERT_EQ(64u, std::strlen(nonDefault.SNTP.SERVER));
   for (const kt::DeviceConfig& cfg : {Defaults(), nonDefault}) {
@@ -70,11 +63,9 @@ TEST_F(ConfigPagesTest, EachPageStoresBackWhatItLoaded) {
   }
 }
 
-TEST_F(ConfigPagesTest, ValuesWithoutAnItemLoadAsTheFallbackAndStoreAsIt) {
+TEST_F(DlgConfigComTest, ValuesWithoutAnItemLoadAsTheFallbackAndStoreAsIt) {
   kt::DeviceConfig cfg = Defaults();
   cfg.WEB.MODE = 2;
-  cfg.LOG.LOG.SYS = 2;
-  cfg.LOG.ENCODE = 5;
   cfg.SNTP.EXECTIME.HOUR = 24;
   cfg.SNTP.EXECTIME.MIN = -1;
   RunEditor(cfg, [&](CDlgConfigMain& dlg) {
@@ -82,20 +73,16 @@ TEST_F(ConfigPagesTest, ValuesWithoutAnItemLoadAsTheFallbackAndStoreAsIt) {
     EXPECT_EQ(static_cast<UINT>(BST_UNCHECKED), ComPage(dlg).IsDlgButtonChecked(1127));
     EXPECT_EQ(QStringLiteral("0"), ComPage(dlg).m_comboExecHour.GetWindowText());
     EXPECT_EQ(QStringLiteral("00"), ComPage(dlg).m_comboExecMin.GetWindowText());
-    EXPECT_EQ(QStringLiteral("UTF-8"), LogPage(dlg).m_comboEncode.GetWindowText());
-    EXPECT_EQ(BST_CHECKED, LogPage(dlg).m_radioSysDisable.GetCheck());
     for (const auto& page : dlg.m_pages) EXPECT_TRUE(page->StorePage(FALSE));
     EXPECT_EQ(0u, dlg.m_config.WEB.MODE);
     EXPECT_EQ(0, dlg.m_config.SNTP.EXECTIME.HOUR);
     EXPECT_EQ(0, dlg.m_config.SNTP.EXECTIME.MIN);
-    EXPECT_EQ(0u, dlg.m_config.LOG.LOG.SYS);
-    EXPECT_EQ(0u, dlg.m_config.LOG.ENCODE);
     modal.ExpectMessageBox(QStringLiteral("Are you sure you want to discard the settings?"), MB_ICONQUESTION, IDOK);
     kt::test::Click(dlg, IDOK);
   });
 }
 
-TEST_F(ConfigPagesTest, PortsOfEnabledServicesMustNotCollide) {
+TEST_F(DlgConfigComTest, PortsOfEnabledServicesMustNotCollide) {
   struct Case {
     const char* name;
     bool http, modbus, ftp;  // enabled
@@ -159,7 +146,7 @@ TEST_F(ConfigPagesTest, PortsOfEnabledServicesMustNotCollide) {
   });
 }
 
-TEST_F(ConfigPagesTest, LingerTimeRange) {
+TEST_F(DlgConfigComTest, LingerTimeRange) {
   RunEditor(Defaults(), [&](CDlgConfigMain& dlg) {
     CDlgConfigCom& page = ComPage(dlg);
     Retype(page.GetDlgItem(1022), QStringLiteral("601"));
@@ -178,7 +165,7 @@ TEST_F(ConfigPagesTest, LingerTimeRange) {
   });
 }
 
-TEST_F(ConfigPagesTest, ADisabledValueOutOfRangeNeverTrapsTheUser) {
+TEST_F(DlgConfigComTest, ADisabledValueOutOfRangeNeverTrapsTheUser) {
   // From a document: the Modbus/TCP server off, with a linger time no input
   // accepts. The page resets it when it is first shown.
   kt::DeviceConfig cfg = Defaults();
@@ -195,7 +182,7 @@ TEST_F(ConfigPagesTest, ADisabledValueOutOfRangeNeverTrapsTheUser) {
 }
 
 // With KT_SCREENSHOT_DIR set, pictures of the editor on each page.
-TEST_F(ConfigPagesTest, Screenshots) {
+TEST_F(DlgConfigComTest, Screenshots) {
   const char* dir = std::getenv("KT_SCREENSHOT_DIR");
   if (!dir) return;  // pictures only on demand
   RunEditor(NonDefault(), [&](CDlgConfigMain& dlg) {
