@@ -34,6 +34,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -147,6 +148,46 @@ std::vector<std::pair<QString, QByteArray>> OddDocuments(const QByteArray& good)
       {QStringLiteral("odd_tag_only.json"), QByteArray("{\"CONFIG_TAG\":\"KT2057\"}")},
       {QStringLiteral("odd_array.json"), QByteArray("[1,2,3]")},
   };
+}
+
+// Documents the reader mostly takes, with a few values changed to others a
+// page may not expect: numbers at the usual edges, names of other settings,
+// wide bit masks.
+std::vector<QByteArray> VariedDocuments(const QByteArray& good, Random& r, int count) {
+  static const QRegularExpression kValue(QStringLiteral(R"re(:(-?[0-9][0-9.]*|"[^"]*"))re"));
+  static const char* const kNumbers[] = {"0",   "1",    "-1",    "2",     "3",          "5",           "9",
+                                         "10",  "99",   "100",   "255",   "256",        "1000",        "65535",
+                                         "65536", "2147483647", "-2147483648", "0.001", "99999.999", "-99999.999"};
+  static const char* const kMasks[] = {"\"0x0\"", "\"0x1\"", "\"0x3\"", "\"0xF\"", "\"0xFFFF\"", "\"0xFFFFFFFF\""};
+  const QString text = QString::fromUtf8(good);
+  std::vector<QRegularExpressionMatch> values;
+  std::vector<QString> names;
+  for (auto it = kValue.globalMatch(text); it.hasNext();) {
+    values.push_back(it.next());
+    const QString v = values.back().captured(1);
+    if (v.startsWith(QLatin1Char('"')) && v.size() > 2 && v[1].isLetter()) names.push_back(v);
+  }
+  std::vector<QByteArray> docs;
+  for (int d = 0; d < count; ++d) {
+    QString doc = text;
+    std::map<qsizetype, std::pair<qsizetype, QString>> changes;  // from the end, so offsets hold
+    for (int n = 1 + r.Pick(5); n > 0; --n) {
+      const QRegularExpressionMatch& m = values[static_cast<std::size_t>(r.Pick(static_cast<int>(values.size())))];
+      const QString old = m.captured(1);
+      QString value;
+      if (!old.startsWith(QLatin1Char('"'))) {
+        value = QString::fromLatin1(r.Of<const char*>(kNumbers));
+      } else if (old.startsWith(QLatin1String("\"0x"))) {
+        value = QString::fromLatin1(r.Of<const char*>(kMasks));
+      } else if (!names.empty()) {
+        value = names[static_cast<std::size_t>(r.Pick(static_cast<int>(names.size())))];
+      }
+      changes[m.capturedStart(1)] = {m.capturedLength(1), value};
+    }
+    for (auto it = changes.rbegin(); it != changes.rend(); ++it) doc.replace(it->first, it->second.first, it->second.second);
+    docs.push_back(doc.toUtf8());
+  }
+  return docs;
 }
 
 // One engine shared by the report paths (signals, the sanitizer's death
@@ -876,6 +917,9 @@ void Explorer::PrepareFiles() {
     add(QStringLiteral("case_%1.json").arg(c), ReadAll(cases.filePath(c + QStringLiteral("/document.json"))), true);
   }
   for (const auto& [name, bytes] : OddDocuments(good)) add(name, bytes, true);
+  Random variety(m_settings.seed + 1);
+  int n = 0;
+  for (const QByteArray& doc : VariedDocuments(good, variety, 24)) add(QStringLiteral("varied_%1.json").arg(++n, 2, 10, QLatin1Char('0')), doc, true);
   QByteArray binary(3000, '\0');
   for (qsizetype i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 7919 + 13) & 0xFF);
   add(QStringLiteral("binary.bin"), binary, true);
