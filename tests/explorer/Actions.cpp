@@ -94,7 +94,10 @@ QString Shown(const QString& text) {
 // ---------------------------------------------------------------------------
 // Input
 
+// Where a key goes: to an open popup list, else to the focused widget of the
+// topmost dialog (the dialog itself when the focus is elsewhere).
 QWidget* Focused(ActionContext& x) {
+  if (QWidget* popup = QApplication::activePopupWidget()) return popup->focusWidget() ? popup->focusWidget() : popup;
   QWidget* f = QApplication::focusWidget();
   QWidget* win = x.Window();
   if (f && win && (f == win || win->isAncestorOf(f))) return f;
@@ -256,25 +259,22 @@ void ActComboKeys(ActionContext& x, QWidget* w) {
                                                    Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End};
   QWidget* target = cb->isEditable() ? static_cast<QWidget*>(cb->lineEdit()) : cb;
   if (QApplication::focusWidget() != target) {
-    // Tab order is not ours to walk here; a click on the edit part (or on the
-    // box and Escape for the list) puts the focus there.
-    ClickAt(cb, cb->isEditable() ? QPoint(4, cb->height() / 2) : QPoint(4, cb->height() / 2));
-    if (QWidget* popup = QApplication::activePopupWidget()) QTest::keyClick(popup, Qt::Key_Escape);
+    // A click on the edit part (or on the box, and Escape for the list it
+    // opens) puts the focus there.
+    ClickAt(cb, QPoint(4, cb->height() / 2));
+    if (QApplication::activePopupWidget()) KeyTo(x, Qt::Key_Escape);
   }
-  const bool dropped = x.Rng().Chance(40);
-  if (dropped) QTest::keyClick(Focused(x), Qt::Key_Down, Qt::AltModifier);
+  if (x.Rng().Chance(40)) KeyTo(x, Qt::Key_Down, Qt::AltModifier);  // the list opens
   QString keys;
   for (int n = 1 + x.Rng().Pick(3); n > 0; --n) {
     const Qt::Key key = x.Rng().Of<Qt::Key>(kKeys);
     keys += QKeySequence(key).toString() + QLatin1Char(' ');
-    QWidget* to = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : Focused(x);
-    if (auto* popup = QApplication::activePopupWidget(); popup && popup->focusWidget()) to = popup->focusWidget();
-    QTest::keyClick(to, key);
+    KeyTo(x, key);
   }
-  if (QWidget* popup = QApplication::activePopupWidget()) {
+  if (QApplication::activePopupWidget()) {
     const bool enter = x.Rng().Chance(70);
     keys += enter ? QStringLiteral("Enter") : QStringLiteral("Esc");
-    QTest::keyClick(popup->focusWidget() ? popup->focusWidget() : popup, enter ? Qt::Key_Return : Qt::Key_Escape);
+    KeyTo(x, enter ? Qt::Key_Return : Qt::Key_Escape);
   }
   x.Note(keys);
 }
@@ -303,9 +303,9 @@ void ActPaste(ActionContext& x, QWidget* w) {
   x.Note(Shown(text));
   QGuiApplication::clipboard()->setText(text);
   FocusEdit(x, w);
-  if (x.Rng().Chance(30)) QTest::keyClick(Focused(x), Qt::Key_A, Qt::ControlModifier);
+  if (x.Rng().Chance(30)) KeyTo(x, Qt::Key_A, Qt::ControlModifier);
   if (x.Rng().Chance(75)) {
-    QTest::keyClick(Focused(x), Qt::Key_V, Qt::ControlModifier);
+    KeyTo(x, Qt::Key_V, Qt::ControlModifier);
   } else {
     // Through the edit's own context menu, answered like every menu.
     ClickAt(w, QPoint(w->width() / 2, w->height() / 2), Qt::RightButton);
@@ -323,11 +323,11 @@ void ActAtLimit(ActionContext& x, QWidget* w) {
   x.Note(QStringLiteral("fill %1, back %2, type %3").arg(Shown(fill.left(2)), QString::number(back), Shown(typed)));
   QGuiApplication::clipboard()->setText(fill);
   FocusEdit(x, w);
-  QTest::keyClick(Focused(x), Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(Focused(x), Qt::Key_Delete);
-  QTest::keyClick(Focused(x), Qt::Key_V, Qt::ControlModifier);
-  QTest::keyClick(Focused(x), Qt::Key_End, Qt::ControlModifier);
-  for (int i = 0; i < back; ++i) QTest::keyClick(Focused(x), Qt::Key_Backspace);
+  KeyTo(x, Qt::Key_A, Qt::ControlModifier);
+  KeyTo(x, Qt::Key_Delete);
+  KeyTo(x, Qt::Key_V, Qt::ControlModifier);
+  KeyTo(x, Qt::Key_End, Qt::ControlModifier);
+  for (int i = 0; i < back; ++i) KeyTo(x, Qt::Key_Backspace);
   TypeKeys(x, typed);
 }
 
@@ -408,7 +408,7 @@ void ActErase(ActionContext& x, QWidget* w) {
   const bool back = x.Rng().Chance(60);
   const int n = 1 + x.Rng().Pick(6);
   x.Note(QStringLiteral("%1 x%2").arg(back ? QStringLiteral("Backspace") : QStringLiteral("Delete")).arg(n));
-  for (int i = 0; i < n; ++i) QTest::keyClick(Focused(x), back ? Qt::Key_Backspace : Qt::Key_Delete);
+  for (int i = 0; i < n; ++i) KeyTo(x, back ? Qt::Key_Backspace : Qt::Key_Delete);
 }
 
 void ActTab(ActionContext& x, QWidget* w) {
@@ -522,10 +522,10 @@ void KeyTo(ActionContext& x, Qt::Key key, Qt::KeyboardModifiers modifiers) { QTe
 
 void Retype(ActionContext& x, QWidget* edit, const QString& text) {
   ClickAt(edit, QPoint(edit->width() / 2, edit->height() / 2));
-  QTest::keyClick(Focused(x), Qt::Key_A, Qt::ControlModifier);
+  KeyTo(x, Qt::Key_A, Qt::ControlModifier);
   // A full input takes no typed character even over a selection: the
   // selection goes first, as a user learns to do.
-  QTest::keyClick(Focused(x), Qt::Key_Delete);
+  KeyTo(x, Qt::Key_Delete);
   TypeKeys(x, text);
 }
 
@@ -542,7 +542,7 @@ void PopupStep(ActionContext& x, QWidget* popup) {
                                                    Qt::Key_Return, Qt::Key_Escape, Qt::Key_PageDown};
   const Qt::Key key = x.Rng().Of<Qt::Key>(kKeys);
   x.Note(QStringLiteral("popup key %1").arg(QKeySequence(key).toString()));
-  QTest::keyClick(popup->focusWidget() ? popup->focusWidget() : popup, key);
+  KeyTo(x, key);
 }
 
 }  // namespace kt::explore

@@ -667,9 +667,9 @@ void Explorer::CloseStep(Scope& scope, int attempt) {
     if (item && item->GetSafeHwnd() && item->GetSafeHwnd()->isVisible() && item->GetSafeHwnd()->isEnabled())
       buttons.push_back(item->GetSafeHwnd());
   }
-  if (QWidget* popup = QApplication::activePopupWidget()) {
+  if (QApplication::activePopupWidget()) {
     Note(QStringLiteral("popup: Escape"));
-    QTest::keyClick(popup->focusWidget() ? popup->focusWidget() : popup, Qt::Key_Escape);
+    KeyTo(*this, Qt::Key_Escape);
   }
   const int way = m_rng.Pick(attempt < 6 ? 4 : 2);
   if (way >= 2 && !buttons.empty()) {
