@@ -401,7 +401,10 @@ INT_PTR CDialog::DoModal() {
   BOOL focusFirst = OnInitDialog();
   if (!m_bEnded) {
     if (kt::ModalHandler* handler = kt::GetModalHandler()) {
-      // A test's handler gets the initialised dialog, shown, to fill and end.
+      // A test's handler gets the initialised dialog, shown, to fill and end;
+      // modal as exec() makes it, so that whatever asks which window is
+      // modal (held input, say) finds it.
+      dlg->setWindowModality(Qt::ApplicationModal);
       dlg->show();
       kt::detail::ActivateWindow(dlg);
       if (focusFirst) FocusFirstControl();

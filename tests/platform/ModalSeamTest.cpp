@@ -6,8 +6,14 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -258,6 +264,30 @@ TEST_F(ModalSeamTest, AScrollBarsMenuComesThroughTheSeamAndScrolls) {
       EXPECT_NEAR(500, bar.value(), 20) << c.item;
     }
   }
+}
+
+
+// A dialog handed to the handler is modal as under exec(): input held back
+// while a request waited goes to it, never to a window behind it.
+TEST_F(ModalSeamTest, InputHeldDuringAWaitSkipsTheWindowsBehindAHandlersDialog) {
+  QPushButton behind(QStringLiteral("Behind"));
+  behind.show();
+  int clicks = 0;
+  QObject::connect(&behind, &QPushButton::clicked, [&clicks] { ++clicks; });
+  // The click comes while the work runs, and is held until it returns.
+  QMetaObject::invokeMethod(qApp, [&behind] { QTest::mouseClick(&behind, Qt::LeftButton); }, Qt::QueuedConnection);
+  kt::RunWhileWindowsWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); });
+  EXPECT_EQ(0, clicks);
+  modal.ExpectDialog<CDialog>([&](CDialog& dlg) {
+    EXPECT_EQ(dlg.GetSafeHwnd()->windowHandle(), QGuiApplication::modalWindow());
+    kt::test::PumpEvents();  // the held click arrives now
+    EXPECT_EQ(0, clicks);
+    kt::test::Click(dlg, IDCANCEL);
+  });
+  CDialog dlg(201);
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
+  kt::test::PumpEvents();
+  EXPECT_EQ(0, clicks);
 }
 
 }  // namespace
