@@ -232,16 +232,19 @@ class Explorer : public kt::ModalHandler, public ActionContext {
     Clock::time_point start;
     Clock::duration excluded{};
   };
+  // Counts the user's input as it reaches the widgets (input held back
+  // during a request counts when it arrives after it).
   class InputCounter : public QObject {
    public:
     explicit InputCounter(long long* count) : m_count(count) {}
-    bool eventFilter(QObject*, QEvent* ev) override {
+    bool eventFilter(QObject* obj, QEvent* ev) override {
       switch (ev->type()) {
         case QEvent::KeyPress:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::InputMethod:
-          if (ev->spontaneous() || ev->type() == QEvent::InputMethod) ++*m_count;
+        case QEvent::Wheel:
+          if (obj->isWidgetType()) ++*m_count;
           break;
         default:
           break;
@@ -262,6 +265,7 @@ class Explorer : public kt::ModalHandler, public ActionContext {
   void CloseStep(Scope& scope, int attempt);
   void AnswerLogin(Scope& scope);
   void QuitAfterSave(Scope& scope);
+  void InputWhileWaiting();
   void Begin(Scope& scope, const char* what);
   void End();
   void CheckPages();
@@ -734,6 +738,16 @@ void Explorer::QuitAfterSave(Scope& scope) {
   }
 }
 
+void Explorer::InputWhileWaiting() {
+  if (m_scopes.empty()) return;
+  for (int n = 1 + m_rng.Pick(2); n > 0; --n) {
+    Flush();
+    m_pending = std::string(2 * m_scopes.size() + 2, ' ') + "while the request runs: ";
+    RandomAction(*m_scopes.back());
+  }
+  Flush();
+}
+
 // ---------------------------------------------------------------------------
 // Invariants
 
@@ -883,6 +897,10 @@ void Explorer::WrapRequestHooks() {
     Beat();
     m_requestStart = Clock::now();
     if (begin) begin();
+    // An impatient user clicks and types while the wait cursor shows. The
+    // call is queued now, so it comes first in the wait's loop, before the
+    // request's end: a run stays repeatable.
+    if (m_rng.Chance(25)) QMetaObject::invokeMethod(qApp, [this] { InputWhileWaiting(); }, Qt::QueuedConnection);
   };
   hooks.endWaitCursor = [this, end = hooks.endWaitCursor] {
     if (end) end();
