@@ -177,7 +177,18 @@ bool IsList(QWidget* w) { return As<QListWidget>(w) || As<QTableWidget>(w); }
 bool IsCombo(QWidget* w) { return As<QComboBox>(w) != nullptr; }
 bool IsTabBar(QWidget* w) { return As<QTabBar>(w) && As<QTabBar>(w)->count() > 0; }
 bool IsDialog(QWidget* w) { return w->isWindow(); }
-bool IsNumber(QWidget* w);
+// The kit's controls behind a widget: a number input, the address control
+// of an address field.
+CInputNumber* NumberInput(QWidget* w) { return dynamic_cast<CInputNumber*>(CWnd::FromHandlePermanent(w)); }
+CInputIPAddress* AddressOf(QWidget* field) {
+  return field->parentWidget() ? dynamic_cast<CInputIPAddress*>(CWnd::FromHandlePermanent(field->parentWidget()))
+                               : nullptr;
+}
+bool IsNumber(QWidget* w) { return IsEditable(w) && NumberInput(w); }
+bool IsInvalidNumber(QWidget* w) {
+  if (CInputIPAddress* address = AddressOf(w)) return IsEditable(w) && !address->IsValid();
+  return IsNumber(w) && !NumberInput(w)->m_bValid;
+}
 bool IsWheelTarget(QWidget* w) { return IsCombo(w) || IsList(w) || As<QPlainTextEdit>(w); }
 bool IsMouseTarget(QWidget* w) { return IsDialog(w) || IsList(w) || IsTextLike(w) || IsTemplateButton(w); }
 
@@ -333,10 +344,6 @@ void ActAtLimit(ActionContext& x, QWidget* w) {
 
 // A number at the edge of the input's own range, or just past it: where a
 // page and the document's reader can disagree.
-CInputNumber* NumberInput(QWidget* w) { return dynamic_cast<CInputNumber*>(CWnd::FromHandlePermanent(w)); }
-
-bool IsNumber(QWidget* w) { return IsEditable(w) && NumberInput(w); }
-
 void ActEdgeNumber(ActionContext& x, QWidget* w) {
   CInputNumber* input = NumberInput(w);
   std::vector<QString> values;
@@ -365,15 +372,6 @@ void ActEdgeNumber(ActionContext& x, QWidget* w) {
 
 // What a user does after "Setting error": the input shown invalid gets its
 // default, so that the page lets the user on to the rest of the program.
-CInputIPAddress* AddressOf(QWidget* field) {
-  return field->parentWidget() ? dynamic_cast<CInputIPAddress*>(CWnd::FromHandlePermanent(field->parentWidget()))
-                               : nullptr;
-}
-bool IsInvalidNumber(QWidget* w) {
-  if (CInputIPAddress* address = AddressOf(w)) return IsEditable(w) && !address->IsValid();
-  return IsNumber(w) && !NumberInput(w)->m_bValid;
-}
-
 void ActRepair(ActionContext& x, QWidget* w) {
   if (AddressOf(w)) {
     const QList<QLineEdit*> fields = w->parentWidget()->findChildren<QLineEdit*>();
@@ -452,10 +450,7 @@ void ActWheel(ActionContext& x, QWidget* w) {
   QApplication::sendEvent(hit, &ev);
 }
 
-void ActCloseBox(ActionContext& x, QWidget* w) {
-  (void)x;
-  w->close();
-}
+void ActCloseBox(ActionContext&, QWidget* w) { w->close(); }
 
 const Action kActions[] = {
     {"click", 30, IsTemplateButton, ActClick},
