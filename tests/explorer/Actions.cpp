@@ -43,7 +43,8 @@ namespace {
 // input's refusals: signs and dots in numbers, letters in addresses,
 // Japanese in ASCII fields, characters beyond the basic plane, control
 // characters and line breaks.
-const std::array<const char*, 10> kDigits = {"0", "7", "12", "255", "65535", "4294967296", "99999999999", "-1", "+3", "1.5"};
+const std::array<const char*, 10> kDigits = {"0",          "7",           "12", "255", "65535",
+                                             "4294967296", "99999999999", "-1", "+3",  "1.5"};
 const std::array<const char*, 8> kSigns = {"-", "+", ".", ",", "e", "E", "e309", "0x"};
 const std::array<const char*, 8> kLetters = {"a", "Z", "abc", "Setting", "x y", "NaN", "inf", "null"};
 const std::array<const char*, 8> kJapanese = {"設定", "テスト", "ｱｲｳ", "漢字かな", "ー", "　", "①", "℃"};
@@ -162,7 +163,10 @@ void DoubleClickAt(QWidget* w, QPoint pos) {
 // ---------------------------------------------------------------------------
 // Targets
 
-template <class T> T* As(QWidget* w) { return qobject_cast<T*>(w); }
+template <class T>
+T* As(QWidget* w) {
+  return qobject_cast<T*>(w);
+}
 
 bool IsTemplateButton(QWidget* w) {
   return (As<QPushButton>(w) || As<QCheckBox>(w) || As<QRadioButton>(w)) && w->property("kt_id").isValid();
@@ -266,7 +270,7 @@ void ActComboMouse(ActionContext& x, QWidget* w) {
 
 void ActComboKeys(ActionContext& x, QWidget* w) {
   auto* cb = As<QComboBox>(w);
-  static constexpr std::array<Qt::Key, 6> kKeys = {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown,
+  static constexpr std::array<Qt::Key, 6> kKeys = {Qt::Key_Down,   Qt::Key_Up,   Qt::Key_PageDown,
                                                    Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End};
   QWidget* target = cb->isEditable() ? static_cast<QWidget*>(cb->lineEdit()) : cb;
   if (QApplication::focusWidget() != target) {
@@ -376,7 +380,8 @@ void ActRepair(ActionContext& x, QWidget* w) {
   if (AddressOf(w)) {
     const QList<QLineEdit*> fields = w->parentWidget()->findChildren<QLineEdit*>();
     x.Note(QStringLiteral("address 10.0.0.%1").arg(fields.size()));
-    for (QLineEdit* field : fields) Retype(x, field, field == fields.back() ? QStringLiteral("1") : QStringLiteral("10"));
+    for (QLineEdit* field : fields)
+      Retype(x, field, field == fields.back() ? QStringLiteral("1") : QStringLiteral("10"));
     return;
   }
   CInputNumber* input = NumberInput(w);
@@ -422,18 +427,19 @@ void ActKey(ActionContext& x, QWidget*) {
     Qt::KeyboardModifiers mods;
   };
   static constexpr std::array<Key, 24> kKeys = {{
-      {Qt::Key_Return, Qt::NoModifier},  {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Escape, Qt::NoModifier},
-      {Qt::Key_Tab, Qt::NoModifier},     {Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Tab, Qt::NoModifier},
-      {Qt::Key_Up, Qt::NoModifier},      {Qt::Key_Down, Qt::NoModifier},      {Qt::Key_Left, Qt::NoModifier},
-      {Qt::Key_Right, Qt::NoModifier},   {Qt::Key_Home, Qt::NoModifier},      {Qt::Key_End, Qt::NoModifier},
-      {Qt::Key_PageUp, Qt::NoModifier},  {Qt::Key_PageDown, Qt::NoModifier},  {Qt::Key_Space, Qt::NoModifier},
-      {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},  {Qt::Key_F4, Qt::NoModifier},
-      {Qt::Key_Down, Qt::AltModifier},   {Qt::Key_A, Qt::ControlModifier},    {Qt::Key_C, Qt::ControlModifier},
-      {Qt::Key_X, Qt::ControlModifier},  {Qt::Key_Z, Qt::ControlModifier},    {Qt::Key_V, Qt::ControlModifier},
+      {Qt::Key_Return, Qt::NoModifier},    {Qt::Key_Enter, Qt::KeypadModifier},  {Qt::Key_Escape, Qt::NoModifier},
+      {Qt::Key_Tab, Qt::NoModifier},       {Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Tab, Qt::NoModifier},
+      {Qt::Key_Up, Qt::NoModifier},        {Qt::Key_Down, Qt::NoModifier},       {Qt::Key_Left, Qt::NoModifier},
+      {Qt::Key_Right, Qt::NoModifier},     {Qt::Key_Home, Qt::NoModifier},       {Qt::Key_End, Qt::NoModifier},
+      {Qt::Key_PageUp, Qt::NoModifier},    {Qt::Key_PageDown, Qt::NoModifier},   {Qt::Key_Space, Qt::NoModifier},
+      {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},     {Qt::Key_F4, Qt::NoModifier},
+      {Qt::Key_Down, Qt::AltModifier},     {Qt::Key_A, Qt::ControlModifier},     {Qt::Key_C, Qt::ControlModifier},
+      {Qt::Key_X, Qt::ControlModifier},    {Qt::Key_Z, Qt::ControlModifier},     {Qt::Key_V, Qt::ControlModifier},
   }};
   const Key k = x.Rng().Of<Key>(kKeys);
   QWidget* to = Focused(x);
-  x.Note(QStringLiteral("%1 to %2").arg(QKeySequence(k.key | k.mods).toString(), QString::fromLatin1(to->metaObject()->className())));
+  x.Note(QStringLiteral("%1 to %2")
+             .arg(QKeySequence(k.key | k.mods).toString(), QString::fromLatin1(to->metaObject()->className())));
   QTest::keyClick(to, k.key, k.mods);
 }
 
@@ -513,7 +519,9 @@ void ClickButton(ActionContext& x, QWidget* w) {
   ClickAt(w, p);
 }
 
-void KeyTo(ActionContext& x, Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(Focused(x), key, modifiers); }
+void KeyTo(ActionContext& x, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(Focused(x), key, modifiers);
+}
 
 void Retype(ActionContext& x, QWidget* edit, const QString& text) {
   ClickAt(edit, QPoint(edit->width() / 2, edit->height() / 2));
@@ -533,7 +541,7 @@ void PopupStep(ActionContext& x, QWidget* popup) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     return;
   }
-  static constexpr std::array<Qt::Key, 7> kKeys = {Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home,
+  static constexpr std::array<Qt::Key, 7> kKeys = {Qt::Key_Down,   Qt::Key_Up,     Qt::Key_End,     Qt::Key_Home,
                                                    Qt::Key_Return, Qt::Key_Escape, Qt::Key_PageDown};
   const Qt::Key key = x.Rng().Of<Qt::Key>(kKeys);
   x.Note(QStringLiteral("popup key %1").arg(QKeySequence(key).toString()));

@@ -155,9 +155,9 @@ std::vector<std::pair<QString, QByteArray>> OddDocuments(const QByteArray& good)
 // wide bit masks.
 std::vector<QByteArray> VariedDocuments(const QByteArray& good, Random& r, int count) {
   static const QRegularExpression kValue(QStringLiteral(R"re(:(-?[0-9][0-9.]*|"[^"]*"))re"));
-  static const char* const kNumbers[] = {"0",   "1",    "-1",    "2",     "3",          "5",           "9",
-                                         "10",  "99",   "100",   "255",   "256",        "1000",        "65535",
-                                         "65536", "2147483647", "-2147483648", "0.001", "99999.999", "-99999.999"};
+  static const char* const kNumbers[] = {
+      "0",   "1",   "-1",   "2",     "3",     "5",          "9",           "10",    "99",        "100",
+      "255", "256", "1000", "65535", "65536", "2147483647", "-2147483648", "0.001", "99999.999", "-99999.999"};
   static const char* const kMasks[] = {"\"0x0\"", "\"0x1\"", "\"0x3\"", "\"0xF\"", "\"0xFFFF\"", "\"0xFFFFFFFF\""};
   const QString text = QString::fromUtf8(good);
   std::vector<QRegularExpressionMatch> values;
@@ -184,7 +184,8 @@ std::vector<QByteArray> VariedDocuments(const QByteArray& good, Random& r, int c
       }
       changes[m.capturedStart(1)] = {m.capturedLength(1), value};
     }
-    for (auto it = changes.rbegin(); it != changes.rend(); ++it) doc.replace(it->first, it->second.first, it->second.second);
+    for (auto it = changes.rbegin(); it != changes.rend(); ++it)
+      doc.replace(it->first, it->second.first, it->second.second);
     docs.push_back(doc.toUtf8());
   }
   return docs;
@@ -207,9 +208,7 @@ class Explorer : public kt::ModalHandler, public ActionContext {
   // ActionContext
   Random& Rng() override { return m_rng; }
   void Note(const QString& text) override;
-  QWidget* Window() override {
-    return m_scopes.empty() ? nullptr : m_scopes.back()->dialog->GetSafeHwnd();
-  }
+  QWidget* Window() override { return m_scopes.empty() ? nullptr : m_scopes.back()->dialog->GetSafeHwnd(); }
 
   // kt::ModalHandler
   int OnMessageBox(const kt::MessageBoxRequest& request) override;
@@ -225,8 +224,8 @@ class Explorer : public kt::ModalHandler, public ActionContext {
     CDialog* dialog;
     int budget;
     int steps = 0;
-    bool quitNext = false;      // the editor: "Quit" comes next, right after a save
-    long long inputAtSave = -1; // input events counted when the save was reported
+    bool quitNext = false;       // the editor: "Quit" comes next, right after a save
+    long long inputAtSave = -1;  // input events counted when the save was reported
   };
   struct Frame {
     Clock::time_point start;
@@ -246,8 +245,7 @@ class Explorer : public kt::ModalHandler, public ActionContext {
         case QEvent::Wheel:
           if (obj->isWidgetType()) ++*m_count;
           break;
-        default:
-          break;
+        default: break;
       }
       return false;
     }
@@ -363,8 +361,9 @@ void Explorer::Report(const QString& what) {
     for (const std::string& line : m_recent) out += QStringLiteral("  %1\n").arg(QString::fromStdString(line));
     if (locked && !m_pending.empty()) out += QStringLiteral("  %1\n").arg(QString::fromStdString(m_pending));
   }
-  out += QStringLiteral("replay: KT_EXPLORE_SEED=%1 KT_EXPLORE_ACTIONS=%2 QT_QPA_PLATFORM=offscreen %3\n"
-                        "        (add KT_EXPLORE_VERBOSE=1 to see every action)\n")
+  out += QStringLiteral(
+             "replay: KT_EXPLORE_SEED=%1 KT_EXPLORE_ACTIONS=%2 QT_QPA_PLATFORM=offscreen %3\n"
+             "        (add KT_EXPLORE_VERBOSE=1 to see every action)\n")
              .arg(m_settings.seed)
              .arg(replay)
              .arg(QString::fromStdString(Exe()));
@@ -417,7 +416,8 @@ bool Explorer::Run() {
 
   // Short client time-outs: nothing in the run may take long.
   const kt::HttpTimeouts savedTimeouts = kt::HttpClientTimeouts();
-  kt::HttpClientTimeouts() = {std::chrono::milliseconds(1500), std::chrono::seconds(2), std::chrono::milliseconds(4000)};
+  kt::HttpClientTimeouts() = {std::chrono::milliseconds(1500), std::chrono::seconds(2),
+                              std::chrono::milliseconds(4000)};
   kt::ScopedDeviceHooks keepHooks(kt::DeviceLinkHooks());
   kt::ModalHandler* previous = kt::SetModalHandler(this);
   // A popup list ignores clicks for a double click's time after it opens; a
@@ -468,7 +468,8 @@ bool Explorer::Run() {
   for (int fd : {savedStdout, devNull}) {
     if (fd >= 0) ::close(fd);
   }
-  std::fprintf(stderr,
+  std::fprintf(
+      stderr,
       "explorer: seed %llu, %lld actions in %.1f s; main window started %lld times, %zu kinds of dialog opened, "
       "%lld message boxes, %lld requests, %lld saved files and %lld uploads checked; longest action %lld ms\n",
       static_cast<unsigned long long>(m_settings.seed), m_count, Elapsed(), m_starts, m_dialogs.size(), m_boxes,
@@ -562,8 +563,10 @@ void Explorer::OnDialog(CDialog& dialog) {
   while (!dialog.IsEnded() && scope.steps < scope.budget && MayAct()) Step(scope);
   for (int attempt = 0; !dialog.IsEnded() && attempt < 10; ++attempt) CloseStep(scope, attempt);
   m_scopes.pop_back();
-  Line(QStringLiteral("dialog %1 %2").arg(id).arg(dialog.IsEnded() ? QStringLiteral("ends with %1").arg(dialog.GetModalResult())
-                                                                     : QStringLiteral("left open")));
+  Line(QStringLiteral("dialog %1 %2")
+           .arg(id)
+           .arg(dialog.IsEnded() ? QStringLiteral("ends with %1").arg(dialog.GetModalResult())
+                                 : QStringLiteral("left open")));
   // The time spent in it went to its own actions.
   if (!m_frames.empty()) m_frames.back().excluded += Clock::now() - opened;
 }
@@ -703,11 +706,13 @@ void Explorer::AnswerLogin(Scope& scope) {
   QString address = QString::fromLatin1(kt::test::FakeDevice::kAddress);
   QString port = QString::number(m_device->Port());
   if (roll < 26) {
-    static const char* const kAddresses[] = {"",        "127.0.0.1:80", "http://127.0.0.1/", "1.2.3",     "256.1.1.1",
-                                             "127.0.0.1/x?y#z", "192.0.2.1", "::1",     "user@127.0.0.1", "127.0.0.01"};
+    static const char* const kAddresses[] = {
+        "",          "127.0.0.1:80", "http://127.0.0.1/", "1.2.3",     "256.1.1.1", "127.0.0.1/x?y#z",
+        "192.0.2.1", "::1",          "user@127.0.0.1",    "127.0.0.01"};
     address = QString::fromLatin1(m_rng.Of<const char*>(kAddresses));
-    const QString ports[] = {port, QString::number(m_closedPort), QStringLiteral("0"), QStringLiteral("65536"),
-                             QString(), QStringLiteral("-1"), QStringLiteral("99999999999")};
+    const QString ports[] = {
+        port,      QString::number(m_closedPort), QStringLiteral("0"),          QStringLiteral("65536"),
+        QString(), QStringLiteral("-1"),          QStringLiteral("99999999999")};
     port = m_rng.Of<QString>(ports);
   } else if (roll < 32) {
     address = QStringLiteral("localhost");
@@ -826,7 +831,8 @@ int Explorer::OnMessageBox(const kt::MessageBoxRequest& request) {
   if (request.buttons == MB_OKCANCEL && m_rng.Chance(50)) answer = IDCANCEL;
   QString text = request.text;
   text.replace(QLatin1String("\r\n"), QLatin1String(" / "));
-  Line(QStringLiteral("box \"%1\" -> %2").arg(text.left(80), answer == IDOK ? QStringLiteral("OK") : QStringLiteral("Cancel")));
+  Line(QStringLiteral("box \"%1\" -> %2")
+           .arg(text.left(80), answer == IDOK ? QStringLiteral("OK") : QStringLiteral("Cancel")));
   if (request.text == g_strConfigMainMessages[2]) {  // "File saved."
     ++m_savesChecked;
     const QByteArray saved = ReadAll(m_lastSave);
@@ -849,7 +855,9 @@ UINT Explorer::OnMenu(const kt::MenuRequest& request) {
     shown += QStringLiteral("%1%2 ").arg(item.text, item.grayed ? QStringLiteral("(grey)") : QString());
     if (!item.grayed) items.push_back(&item);
   }
-  const kt::MenuItem* chosen = items.empty() || m_rng.Chance(12) ? nullptr : items[static_cast<std::size_t>(m_rng.Pick(static_cast<int>(items.size())))];
+  const kt::MenuItem* chosen = items.empty() || m_rng.Chance(12)
+                                   ? nullptr
+                                   : items[static_cast<std::size_t>(m_rng.Pick(static_cast<int>(items.size())))];
   Line(QStringLiteral("menu [%1] -> %2").arg(shown.trimmed(), chosen ? chosen->text : QStringLiteral("dismissed")));
   return chosen ? chosen->id : 0;
 }
@@ -866,10 +874,15 @@ std::optional<QString> Explorer::OnFileDialog(const kt::FileDialogRequest& reque
     } else {
       // The name offered (kept in this folder), a few names of our own, and
       // places that cannot be written.
-      const QString offered = QFileInfo(request.fileName).isRelative() ? dir.filePath(request.fileName) : request.fileName;
-      const QString names[] = {offered, offered, dir.filePath(QStringLiteral("saved1.json")),
-                               dir.filePath(QStringLiteral("saved2.json")), dir.filePath(QStringLiteral("saved3.json")),
-                               dir.filePath(QStringLiteral("no/such/folder.json")), dir.filePath(QStringLiteral("folder.json"))};
+      const QString offered =
+          QFileInfo(request.fileName).isRelative() ? dir.filePath(request.fileName) : request.fileName;
+      const QString names[] = {offered,
+                               offered,
+                               dir.filePath(QStringLiteral("saved1.json")),
+                               dir.filePath(QStringLiteral("saved2.json")),
+                               dir.filePath(QStringLiteral("saved3.json")),
+                               dir.filePath(QStringLiteral("no/such/folder.json")),
+                               dir.filePath(QStringLiteral("folder.json"))};
       path = m_rng.Of<QString>(names);
       m_lastSave = *path;
     }
@@ -884,7 +897,8 @@ std::optional<COLORREF> Explorer::OnColorDialog(const kt::ColorDialogRequest& re
   Beat();
   std::optional<COLORREF> color;
   if (!m_rng.Chance(15)) color = m_rng.Chance(20) ? request.initial : static_cast<COLORREF>(m_rng.Next() & 0xFFFFFF);
-  Line(QStringLiteral("colour dialog -> %1").arg(color ? QStringLiteral("0x%1").arg(*color, 6, 16, QLatin1Char('0')) : QStringLiteral("Cancel")));
+  Line(QStringLiteral("colour dialog -> %1")
+           .arg(color ? QStringLiteral("0x%1").arg(*color, 6, 16, QLatin1Char('0')) : QStringLiteral("Cancel")));
   return color;
 }
 
@@ -900,7 +914,9 @@ void Explorer::WrapRequestHooks() {
     // An impatient user clicks and types while the wait cursor shows. The
     // call is queued now, so it comes first in the wait's loop, before the
     // request's end: a run stays repeatable.
-    if (m_rng.Chance(25)) QMetaObject::invokeMethod(qApp, [this] { InputWhileWaiting(); }, Qt::QueuedConnection);
+    if (m_rng.Chance(25))
+      QMetaObject::invokeMethod(
+          qApp, [this] { InputWhileWaiting(); }, Qt::QueuedConnection);
   };
   hooks.endWaitCursor = [this, end = hooks.endWaitCursor] {
     if (end) end();
@@ -937,7 +953,8 @@ void Explorer::PrepareFiles() {
   for (const auto& [name, bytes] : OddDocuments(good)) add(name, bytes, true);
   Random variety(m_settings.seed + 1);
   int n = 0;
-  for (const QByteArray& doc : VariedDocuments(good, variety, 24)) add(QStringLiteral("varied_%1.json").arg(++n, 2, 10, QLatin1Char('0')), doc, true);
+  for (const QByteArray& doc : VariedDocuments(good, variety, 24))
+    add(QStringLiteral("varied_%1.json").arg(++n, 2, 10, QLatin1Char('0')), doc, true);
   QByteArray binary(3000, '\0');
   for (qsizetype i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 7919 + 13) & 0xFF);
   add(QStringLiteral("binary.bin"), binary, true);
@@ -978,7 +995,8 @@ kt::test::FakeResponse Explorer::Answer(const kt::test::RecordedRequest& request
   if (roll < 9) return FakeResponse::Status(500).WithBody("Internal Server Error");
   std::string body = "{}";
   if (request.path == "/config.json") {
-    body = request.method == "POST" ? std::string("OK") : m_pool[static_cast<std::size_t>(r.Pick(static_cast<int>(m_pool.size())))];
+    body = request.method == "POST" ? std::string("OK")
+                                    : m_pool[static_cast<std::size_t>(r.Pick(static_cast<int>(m_pool.size())))];
   } else if (auto found = m_deviceDocs.find(request.path); found != m_deviceDocs.end()) {
     body = found->second;
   }
@@ -989,7 +1007,9 @@ kt::test::FakeResponse Explorer::Answer(const kt::test::RecordedRequest& request
       case 1: body = "<html><body>busy</body></html>"; break;
       case 2: body.clear(); break;
       case 3: body = std::string(3000, '['); break;
-      case 4: for (char& c : body) c = static_cast<char>(r.Next()); break;
+      case 4:
+        for (char& c : body) c = static_cast<char>(r.Next());
+        break;
       default: return FakeResponse::Ok(body).WithEncoding("gzip");  // says gzip, is not
     }
   } else if (roll < 24 && !body.empty()) {
@@ -1002,7 +1022,8 @@ kt::test::FakeResponse Explorer::Answer(const kt::test::RecordedRequest& request
     }
   }
   FakeResponse response = FakeResponse::Ok(body);
-  if (r.Chance(12)) response = response.WithBody(kt::test::FakeDevice::Gzip(body)).WithEncoding(r.Chance(50) ? "gzip" : "GZip");
+  if (r.Chance(12))
+    response = response.WithBody(kt::test::FakeDevice::Gzip(body)).WithEncoding(r.Chance(50) ? "gzip" : "GZip");
   if (r.Chance(8)) response = response.WithDelay(std::chrono::milliseconds(20 + r.Pick(300)));
   return response;
 }

@@ -27,7 +27,10 @@ class Random {
   std::uint64_t Next() { return m_engine(); }
   int Pick(int n) { return n <= 1 ? 0 : static_cast<int>(m_engine() % static_cast<std::uint64_t>(n)); }
   bool Chance(int percent) { return Pick(100) < percent; }
-  template <class T> const T& Of(std::span<const T> items) { return items[static_cast<std::size_t>(Pick(static_cast<int>(items.size())))]; }
+  template <class T>
+  const T& Of(std::span<const T> items) {
+    return items[static_cast<std::size_t>(Pick(static_cast<int>(items.size())))];
+  }
 
  private:
   std::mt19937_64 m_engine;
