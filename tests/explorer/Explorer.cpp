@@ -1025,6 +1025,8 @@ kt::test::FakeResponse Explorer::Answer(const kt::test::RecordedRequest& request
   if (r.Chance(12))
     response = response.WithBody(kt::test::FakeDevice::Gzip(body)).WithEncoding(r.Chance(50) ? "gzip" : "GZip");
   if (r.Chance(8)) response = response.WithDelay(std::chrono::milliseconds(20 + r.Pick(300)));
+  // Rarely so slow that the client gives up first (its stall time-out).
+  if (r.Pick(1000) < 3) response = response.WithDelay(std::chrono::milliseconds(3500));
   return response;
 }
 
