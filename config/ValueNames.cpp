@@ -4,6 +4,7 @@ namespace kt {
 
 namespace {
 
+// clang-format off
 constexpr const char* kNames[] = {
     // -10: channel kind
     "None", "AI", "DI", "OI", "DO",
@@ -51,6 +52,7 @@ constexpr const char* kNames[] = {
     // 92: log encoding
     "UTF8", "SJIS",
 };
+// clang-format on
 
 static_assert(sizeof kNames / sizeof kNames[0] == kValueNameCount, "one name for every index");
 

@@ -4,6 +4,7 @@
 namespace {
 using namespace kt::res;
 
+// clang-format off
 const DialogTemplate kAbout{
     100, "Version No, KT2057CFG", 198, 62, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -15,5 +16,6 @@ const DialogTemplate kAbout{
         {1, Kind::DefPushButton, "OK", 141, 41, 50, 14, WS_VISIBLE | WS_TABSTOP | WS_GROUP},
     }};
 KT_DIALOG_TEMPLATE(kAbout);
+// clang-format on
 
 }  // namespace

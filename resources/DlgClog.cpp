@@ -4,6 +4,7 @@
 namespace {
 using namespace kt::res;
 
+// clang-format off
 const DialogTemplate kClog{
     203, "Comm. log", 420, 240, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -14,5 +15,6 @@ const DialogTemplate kClog{
         {1, Kind::DefPushButton, "Quit", 360, 218, 50, 14, WS_VISIBLE | WS_TABSTOP | WS_GROUP},
     }};
 KT_DIALOG_TEMPLATE(kClog);
+// clang-format on
 
 }  // namespace

@@ -4,6 +4,7 @@
 namespace {
 using namespace kt::res;
 
+// clang-format off
 const DialogTemplate kCom{
     141, "COM", 170, 62, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -13,5 +14,6 @@ const DialogTemplate kCom{
         {2, Kind::PushButton, "Cancel", 110, 38, 50, 14, WS_VISIBLE | WS_TABSTOP},
     }};
 KT_DIALOG_TEMPLATE(kCom);
+// clang-format on
 
 }  // namespace

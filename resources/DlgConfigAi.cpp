@@ -12,6 +12,7 @@ constexpr std::uint32_t kList = WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL
 
 // The channel list at the left; labels at 80, controls at 175; the zone
 // rows below: name, delay, colour, lower and upper limit.
+// clang-format off
 const DialogTemplate kConfigAi{
     151, "", 518, 432, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -110,5 +111,6 @@ const DialogTemplate kConfigAi{
         {1034, Kind::Edit, "", 325, 363, 60, 12, kEdit},
     }};
 KT_DIALOG_TEMPLATE(kConfigAi);
+// clang-format on
 
 }  // namespace

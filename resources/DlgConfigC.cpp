@@ -11,6 +11,7 @@ constexpr std::uint32_t kEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
 constexpr std::uint32_t kCombo = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL;
 
 // Peer list at the left; labels at 80 (group members at 95), controls at 190.
+// clang-format off
 const DialogTemplate kConfigC{
     136, "", 518, 432, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -52,5 +53,6 @@ const DialogTemplate kConfigC{
         {1458, Kind::PushButton, "DO", 190, 262, 50, 14, WS_VISIBLE | WS_TABSTOP},
     }};
 KT_DIALOG_TEMPLATE(kConfigC);
+// clang-format on
 
 }  // namespace

@@ -11,6 +11,7 @@ constexpr std::uint32_t kEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
 constexpr std::uint32_t kCombo = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL;
 
 // Columns: group labels at 80, field labels at 115, controls at 190.
+// clang-format off
 const DialogTemplate kConfigCom{
     142, "", 518, 432, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -65,5 +66,6 @@ const DialogTemplate kConfigCom{
         {1134, Kind::ComboDropDown, "", 240, 494, 40, 120, WS_TABSTOP | WS_VSCROLL},
     }};
 KT_DIALOG_TEMPLATE(kConfigCom);
+// clang-format on
 
 }  // namespace

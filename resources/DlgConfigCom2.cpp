@@ -10,6 +10,7 @@ constexpr std::uint32_t kRadio = WS_VISIBLE;
 constexpr std::uint32_t kEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
 
 // Labels at 80, controls at 190, one line every 14 units.
+// clang-format off
 const DialogTemplate kConfigCom2{
     200, "", 518, 432, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -37,5 +38,6 @@ const DialogTemplate kConfigCom2{
          WS_VISIBLE | WS_TABSTOP},
     }};
 KT_DIALOG_TEMPLATE(kConfigCom2);
+// clang-format on
 
 }  // namespace

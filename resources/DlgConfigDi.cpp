@@ -22,6 +22,7 @@ constexpr StateIds kOff{1035, 1023, 1022, 1036, 1115, 1116, 1117, 1462, 1460, 11
 constexpr int kGroupTop = 155;
 constexpr int Row(int n) { return kGroupTop + 14 + 16 * n; }
 
+// clang-format off
 #define KT_DI_STATE_GROUP(caption, x, ids)                                                         \
   {-1, Kind::GroupBox, caption, x, kGroupTop, 220, 166, WS_VISIBLE},                               \
   {-1, Kind::Static, "Display comment", x + 8, Row(0) + 2, 85, 8, kLabel},                         \
@@ -81,5 +82,6 @@ const DialogTemplate kConfigDi{
         KT_DI_STATE_GROUP("OFF", 292, kOff),
     }};
 KT_DIALOG_TEMPLATE(kConfigDi);
+// clang-format on
 
 }  // namespace

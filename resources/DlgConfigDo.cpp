@@ -9,6 +9,7 @@ constexpr std::uint32_t kEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
 constexpr std::uint32_t kCombo = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL;
 constexpr std::uint32_t kButton = WS_VISIBLE | WS_TABSTOP;
 
+// clang-format off
 const DialogTemplate kConfigDo{
     178, "", 518, 432, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -54,5 +55,6 @@ const DialogTemplate kConfigDo{
         {1329, Kind::PushButton, "...", 403, 183, 16, 12, kButton},
     }};
 KT_DIALOG_TEMPLATE(kConfigDo);
+// clang-format on
 
 }  // namespace

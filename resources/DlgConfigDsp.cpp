@@ -13,6 +13,7 @@ constexpr std::uint32_t kButton = WS_VISIBLE | WS_TABSTOP;
 constexpr std::uint32_t kCheck = WS_VISIBLE | WS_TABSTOP;
 
 // Labels at 80, controls from 160.
+// clang-format off
 const DialogTemplate kConfigDsp{
     198, "", 518, 432, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -67,5 +68,6 @@ const DialogTemplate kConfigDsp{
         {1408, Kind::ComboDropDown, "", 160, 318, 50, 80, kCombo},
     }};
 KT_DIALOG_TEMPLATE(kConfigDsp);
+// clang-format on
 
 }  // namespace

@@ -8,6 +8,7 @@ constexpr std::uint32_t kLabel = WS_VISIBLE;
 constexpr std::uint32_t kFirstRadio = WS_VISIBLE | WS_TABSTOP | WS_GROUP;
 constexpr std::uint32_t kRadio = WS_VISIBLE;
 
+// clang-format off
 const DialogTemplate kConfigLog{
     193, "", 518, 422, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -26,5 +27,6 @@ const DialogTemplate kConfigLog{
         {1346, Kind::ComboDropDown, "", 190, 76, 80, 60, WS_VISIBLE | WS_TABSTOP | WS_VSCROLL},
     }};
 KT_DIALOG_TEMPLATE(kConfigLog);
+// clang-format on
 
 }  // namespace

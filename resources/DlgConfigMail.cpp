@@ -11,6 +11,7 @@ constexpr std::uint32_t kCheck = WS_VISIBLE | WS_TABSTOP;
 constexpr std::uint32_t kCombo = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL;
 
 // Columns: row labels at 34, check boxes from 100 on a grid of 24.
+// clang-format off
 const DialogTemplate kConfigMail{
     156, "", 518, 432, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -101,5 +102,6 @@ const DialogTemplate kConfigMail{
         {1079, Kind::ComboDropDown, "", 100, 197, 40, 80, kCombo},
     }};
 KT_DIALOG_TEMPLATE(kConfigMail);
+// clang-format on
 
 }  // namespace

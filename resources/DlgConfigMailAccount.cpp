@@ -9,6 +9,7 @@ constexpr std::uint32_t kLabel = WS_VISIBLE;
 constexpr std::uint32_t kEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
 constexpr std::uint32_t kCombo = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL;
 
+// clang-format off
 const DialogTemplate kConfigMailAccount{
     160, "SMTP", 300, 176, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -32,5 +33,6 @@ const DialogTemplate kConfigMailAccount{
         {2, Kind::PushButton, "Cancel", 240, 156, 50, 14, WS_VISIBLE | WS_TABSTOP},
     }};
 KT_DIALOG_TEMPLATE(kConfigMailAccount);
+// clang-format on
 
 }  // namespace

@@ -10,6 +10,7 @@ constexpr std::uint32_t kEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
 // One row per 16 units from y = 22: label, name, address.
 constexpr int Row(int k) { return 22 + 16 * k; }
 
+// clang-format off
 const DialogTemplate kConfigMailAddrlist{
     159, "Address list", 420, 180, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -45,5 +46,6 @@ const DialogTemplate kConfigMailAddrlist{
         {2, Kind::PushButton, "Cancel", 360, 158, 50, 14, WS_VISIBLE | WS_TABSTOP},
     }};
 KT_DIALOG_TEMPLATE(kConfigMailAddrlist);
+// clang-format on
 
 }  // namespace

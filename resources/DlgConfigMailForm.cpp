@@ -8,6 +8,7 @@ constexpr std::uint32_t kLabel = WS_VISIBLE;
 constexpr std::uint32_t kEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
 constexpr std::uint32_t kButton = WS_VISIBLE | WS_TABSTOP;
 
+// clang-format off
 const DialogTemplate kConfigMailForm{
     161, "Template", 400, 236, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -28,5 +29,6 @@ const DialogTemplate kConfigMailForm{
         {2, Kind::PushButton, "Cancel", 340, 216, 50, 14, kButton},
     }};
 KT_DIALOG_TEMPLATE(kConfigMailForm);
+// clang-format on
 
 }  // namespace

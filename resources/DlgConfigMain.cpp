@@ -4,6 +4,7 @@
 namespace {
 using namespace kt::res;
 
+// clang-format off
 const DialogTemplate kConfigMain{
     134, "Dialog", 537, 440, WS_CAPTION | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -16,5 +17,6 @@ const DialogTemplate kConfigMain{
         {1157, Kind::CheckBox, "Show message when invalid setting is detected.", 157, 507, 224, 10, WS_TABSTOP},
     }};
 KT_DIALOG_TEMPLATE(kConfigMain);
+// clang-format on
 
 }  // namespace

@@ -74,7 +74,9 @@ std::vector<ControlTemplate> Controls() {
   return c;
 }
 
+// clang-format off
 const DialogTemplate kConfigOi{168, "", 518, 422, WS_CHILD, "MS Shell Dlg", 8, Controls()};
 KT_DIALOG_TEMPLATE(kConfigOi);
+// clang-format on
 
 }  // namespace

@@ -6,6 +6,7 @@ using namespace kt::res;
 
 constexpr std::uint32_t kButton = WS_VISIBLE | WS_TABSTOP;
 
+// clang-format off
 const DialogTemplate kConfigSelect{
     199, "", 252, 180, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -17,5 +18,6 @@ const DialogTemplate kConfigSelect{
         {2, Kind::PushButton, "Cancel", 195, 157, 50, 14, kButton},
     }};
 KT_DIALOG_TEMPLATE(kConfigSelect);
+// clang-format on
 
 }  // namespace

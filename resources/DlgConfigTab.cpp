@@ -4,6 +4,7 @@
 namespace {
 using namespace kt::res;
 
+// clang-format off
 const DialogTemplate kConfigTab{
     130, "", 258, 155, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -13,5 +14,6 @@ const DialogTemplate kConfigTab{
         {1143, Kind::Static, "static", 59, 75, 140, 11, WS_VISIBLE | SS_CENTER},
     }};
 KT_DIALOG_TEMPLATE(kConfigTab);
+// clang-format on
 
 }  // namespace

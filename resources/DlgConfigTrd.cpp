@@ -13,6 +13,7 @@ constexpr std::uint32_t kButton = WS_VISIBLE | WS_TABSTOP;
 
 // Left column: recording settings (labels at 30, controls at 118); right
 // column: the pens and the screen comments (labels at 346, controls at 410).
+// clang-format off
 const DialogTemplate kConfigTrd{
     152, "", 518, 432, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -75,5 +76,6 @@ const DialogTemplate kConfigTrd{
         {1123, Kind::PushButton, "...", 474, 175, 16, 12, kButton},
     }};
 KT_DIALOG_TEMPLATE(kConfigTrd);
+// clang-format on
 
 }  // namespace

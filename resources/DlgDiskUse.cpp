@@ -6,6 +6,7 @@ using namespace kt::res;
 
 constexpr std::uint32_t kText = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_CENTER | ES_READONLY;
 
+// clang-format off
 const DialogTemplate kDiskUse{
     205, "Disk usage", 170, 72, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -16,5 +17,6 @@ const DialogTemplate kDiskUse{
         {1, Kind::DefPushButton, "OK", 110, 50, 50, 14, WS_VISIBLE | WS_TABSTOP | WS_GROUP},
     }};
 KT_DIALOG_TEMPLATE(kDiskUse);
+// clang-format on
 
 }  // namespace

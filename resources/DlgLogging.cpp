@@ -4,6 +4,7 @@
 namespace {
 using namespace kt::res;
 
+// clang-format off
 const DialogTemplate kLogging{
     202, "Recording", 170, 60, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -13,5 +14,6 @@ const DialogTemplate kLogging{
         {1, Kind::DefPushButton, "Quit", 110, 38, 50, 14, WS_VISIBLE | WS_TABSTOP | WS_GROUP},
     }};
 KT_DIALOG_TEMPLATE(kLogging);
+// clang-format on
 
 }  // namespace

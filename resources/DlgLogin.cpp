@@ -6,6 +6,7 @@ using namespace kt::res;
 
 constexpr std::uint32_t kEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
 
+// clang-format off
 const DialogTemplate kLogin{
     201, "Login", 250, 100, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -24,5 +25,6 @@ const DialogTemplate kLogin{
         {1443, Kind::Edit, "", 104, 10, 136, 12, kEdit},
     }};
 KT_DIALOG_TEMPLATE(kLogin);
+// clang-format on
 
 }  // namespace

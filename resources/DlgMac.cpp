@@ -8,6 +8,7 @@ constexpr std::uint32_t kLabel = WS_VISIBLE;
 constexpr std::uint32_t kText = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_CENTER | ES_READONLY;
 constexpr std::uint32_t kAddress = WS_VISIBLE | WS_DISABLED;
 
+// clang-format off
 const DialogTemplate kMac{
     145, "Information", 200, 158, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -28,5 +29,6 @@ const DialogTemplate kMac{
         {1, Kind::DefPushButton, "Quit", 140, 136, 50, 14, WS_VISIBLE | WS_TABSTOP | WS_GROUP},
     }};
 KT_DIALOG_TEMPLATE(kMac);
+// clang-format on
 
 }  // namespace

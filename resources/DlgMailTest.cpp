@@ -4,6 +4,7 @@
 namespace {
 using namespace kt::res;
 
+// clang-format off
 const DialogTemplate kMailTest{
     157, "Mail report test", 280, 150, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -14,5 +15,6 @@ const DialogTemplate kMailTest{
         {1, Kind::DefPushButton, "Quit", 220, 128, 50, 14, WS_VISIBLE | WS_TABSTOP | WS_GROUP},
     }};
 KT_DIALOG_TEMPLATE(kMailTest);
+// clang-format on
 
 }  // namespace

@@ -4,6 +4,7 @@
 namespace {
 using namespace kt::res;
 
+// clang-format off
 const DialogTemplate kMain{
     150, "KT2057CFG", 248, 166, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_CENTER, "MS UI Gothic", 9,
     {
@@ -14,5 +15,6 @@ const DialogTemplate kMain{
         {1010, Kind::PushButton, "Network setting", 105, 206, 66, 16, WS_TABSTOP},
     }};
 KT_DIALOG_TEMPLATE(kMain);
+// clang-format on
 
 }  // namespace

@@ -4,6 +4,7 @@
 namespace {
 using namespace kt::res;
 
+// clang-format off
 const DialogTemplate kMainteTab{
     131, "", 264, 155, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -25,5 +26,6 @@ const DialogTemplate kMainteTab{
         {1014, Kind::PushButton, "\u30ED\u30AE\u30F3\u30B0\u64CD\u4F5C", 280, 55, 95, 15, WS_TABSTOP},
     }};
 KT_DIALOG_TEMPLATE(kMainteTab);
+// clang-format on
 
 }  // namespace

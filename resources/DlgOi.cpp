@@ -45,6 +45,7 @@ DialogTemplate Sub(int id, std::vector<ControlTemplate> controls) {
 
 constexpr int Y(int row) { return kTop + row * kPitch; }
 
+// clang-format off
 const DialogTemplate kOiAdd = Sub(192, Body("Y = K1·X1 + K2·X2 + K3·X3 + A0",
                                             {{"K1", 1181, 1186, 1179},
                                              {"X1", 1189, 1190, 1185},
@@ -154,4 +155,5 @@ const DialogTemplate kOiTime = Sub(187, Body("MM/DD hh:mm:ss", {},
                                              }));
 KT_DIALOG_TEMPLATE(kOiTime);
 
+// clang-format on
 }  // namespace

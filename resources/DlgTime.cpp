@@ -7,6 +7,7 @@ using namespace kt::res;
 // The heights are the dropped lists'.
 constexpr std::uint32_t kList = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL;
 
+// clang-format off
 const DialogTemplate kTime{
     146, "Date/Time", 262, 60, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -24,5 +25,6 @@ const DialogTemplate kTime{
         {1, Kind::DefPushButton, "Quit", 198, 38, 50, 14, WS_VISIBLE | WS_TABSTOP | WS_GROUP},
     }};
 KT_DIALOG_TEMPLATE(kTime);
+// clang-format on
 
 }  // namespace

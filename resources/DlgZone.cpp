@@ -6,6 +6,7 @@ using namespace kt::res;
 
 constexpr std::uint32_t kButton = WS_VISIBLE | WS_TABSTOP;
 
+// clang-format off
 const DialogTemplate kZone{
     144, "Event setting", 350, 220, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, "MS Shell Dlg", 8,
     {
@@ -14,5 +15,6 @@ const DialogTemplate kZone{
         {2, Kind::PushButton, "Cancel", 293, 199, 50, 14, kButton},
     }};
 KT_DIALOG_TEMPLATE(kZone);
+// clang-format on
 
 }  // namespace

@@ -6,6 +6,7 @@ using namespace kt::res;
 
 constexpr std::uint32_t kControl = WS_VISIBLE | WS_TABSTOP;
 
+// clang-format off
 const DialogTemplate kZoneBasic{
     196, "", 330, 170, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -31,5 +32,6 @@ const DialogTemplate kZoneBasic{
         {1129, Kind::CheckBox, "Trigger", 212, 149, 60, 10, kControl},
     }};
 KT_DIALOG_TEMPLATE(kZoneBasic);
+// clang-format on
 
 }  // namespace

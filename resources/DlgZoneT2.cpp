@@ -6,6 +6,7 @@ using namespace kt::res;
 
 constexpr std::uint32_t kControl = WS_VISIBLE | WS_TABSTOP;
 
+// clang-format off
 const DialogTemplate kZoneUpper{
     194, "", 330, 170, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -32,5 +33,6 @@ const DialogTemplate kZoneUpper{
         {1450, Kind::GroupBox, "Zone1", 6, 136, 318, 30, WS_VISIBLE},
     }};
 KT_DIALOG_TEMPLATE(kZoneUpper);
+// clang-format on
 
 }  // namespace

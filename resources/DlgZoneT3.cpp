@@ -6,6 +6,7 @@ using namespace kt::res;
 
 constexpr std::uint32_t kControl = WS_VISIBLE | WS_TABSTOP;
 
+// clang-format off
 const DialogTemplate kZoneLower{
     167, "", 330, 170, WS_CHILD, "MS Shell Dlg", 8,
     {
@@ -32,5 +33,6 @@ const DialogTemplate kZoneLower{
         {1463, Kind::CheckBox, "Trend record", 262, 149, 58, 10, kControl},
     }};
 KT_DIALOG_TEMPLATE(kZoneLower);
+// clang-format on
 
 }  // namespace
