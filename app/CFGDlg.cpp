@@ -108,8 +108,8 @@ void CCFGDlg::OnContextMenu(CWnd*, CPoint point) {
   CMenu menu;
   menu.CreatePopupMenu();
   menu.AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
-  const UINT cmd = static_cast<UINT>(menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, point.x,
-                                                         point.y, this));
+  const UINT cmd =
+      static_cast<UINT>(menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, point.x, point.y, this));
   menu.DestroyMenu();
   if (cmd != 0) OnSysCommand(cmd, 0);
 }

@@ -83,7 +83,8 @@ std::optional<VersionEntries> ReadVersionBlock(const QString& path) {
   if (size <= 0) return std::nullopt;
   const uchar* data = file.map(0, size);
   if (!data) return std::nullopt;
-  auto entries = ParseVersionBlock(std::string_view(reinterpret_cast<const char*>(data), static_cast<std::size_t>(size)));
+  auto entries =
+      ParseVersionBlock(std::string_view(reinterpret_cast<const char*>(data), static_cast<std::size_t>(size)));
   file.unmap(const_cast<uchar*>(data));
   return entries;
 }

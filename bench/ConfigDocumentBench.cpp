@@ -23,73 +23,73 @@ using namespace kt;
 namespace {
 
 std::unique_ptr<DeviceConfig> Record(bool worst) {
-    auto c = std::make_unique<DeviceConfig>();
-    InitDeviceConfig(c.get());
-    if (worst) test::FillWorstCaseConfig(c.get());
-    return c;
+  auto c = std::make_unique<DeviceConfig>();
+  InitDeviceConfig(c.get());
+  if (worst) test::FillWorstCaseConfig(c.get());
+  return c;
 }
 
 std::string Document(bool worst) {
-    auto c = Record(worst);
-    std::vector<char> buffer(kJsonConfigBufferSize);
-    int length = JsonWriteConfig(c.get(), buffer.data());
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
+  auto c = Record(worst);
+  std::vector<char> buffer(kJsonConfigBufferSize);
+  int length = JsonWriteConfig(c.get(), buffer.data());
+  return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 
 void DiscardTrace(void*, const char*, std::size_t) {}
 
 void BM_JsonWriteConfig(benchmark::State& state) {
-    auto c = Record(state.range(0) != 0);
-    std::vector<char> buffer(kJsonConfigBufferSize);
-    int length = 0;
-    for (auto _ : state) {
-        length = JsonWriteConfig(c.get(), buffer.data());
-        benchmark::DoNotOptimize(length);
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * length);
+  auto c = Record(state.range(0) != 0);
+  std::vector<char> buffer(kJsonConfigBufferSize);
+  int length = 0;
+  for (auto _ : state) {
+    length = JsonWriteConfig(c.get(), buffer.data());
+    benchmark::DoNotOptimize(length);
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * length);
 }
 
 void BM_JsonReadConfig(benchmark::State& state) {
-    const std::string doc = Document(state.range(0) != 0);
-    auto defaults = Record(false);
-    auto c = Record(false);
-    JsonSetTraceSink(DiscardTrace, nullptr);
-    for (auto _ : state) {
-        *c = *defaults;  // the caller's defaulting, as in every real read
-        u32 flags = JsonReadConfig(c.get(), doc.data(), doc.size(), nullptr);
-        if (flags != 0) state.SkipWithError("document did not read cleanly");
-        benchmark::DoNotOptimize(flags);
-        benchmark::ClobberMemory();
-    }
-    JsonSetTraceSink(nullptr, nullptr);
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
+  const std::string doc = Document(state.range(0) != 0);
+  auto defaults = Record(false);
+  auto c = Record(false);
+  JsonSetTraceSink(DiscardTrace, nullptr);
+  for (auto _ : state) {
+    *c = *defaults;  // the caller's defaulting, as in every real read
+    u32 flags = JsonReadConfig(c.get(), doc.data(), doc.size(), nullptr);
+    if (flags != 0) state.SkipWithError("document did not read cleanly");
+    benchmark::DoNotOptimize(flags);
+    benchmark::ClobberMemory();
+  }
+  JsonSetTraceSink(nullptr, nullptr);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
 }
 
 void BM_JanssonLoadb(benchmark::State& state) {
-    const std::string doc = Document(state.range(0) != 0);
-    for (auto _ : state) {
-        json_error_t error;
-        json_t* root = json_loadb(doc.data(), doc.size(), 0, &error);
-        benchmark::DoNotOptimize(root);
-        json_decref(root);
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
+  const std::string doc = Document(state.range(0) != 0);
+  for (auto _ : state) {
+    json_error_t error;
+    json_t* root = json_loadb(doc.data(), doc.size(), 0, &error);
+    benchmark::DoNotOptimize(root);
+    json_decref(root);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
 }
 
 void BM_JanssonDumps(benchmark::State& state) {
-    const std::string doc = Document(state.range(0) != 0);
-    json_error_t error;
-    json_t* root = json_loadb(doc.data(), doc.size(), 0, &error);
-    std::size_t length = 0;
-    for (auto _ : state) {
-        char* text = json_dumps(root, JSON_COMPACT | JSON_PRESERVE_ORDER);
-        length = std::strlen(text);
-        benchmark::DoNotOptimize(text);
-        std::free(text);
-    }
-    json_decref(root);
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * length));
+  const std::string doc = Document(state.range(0) != 0);
+  json_error_t error;
+  json_t* root = json_loadb(doc.data(), doc.size(), 0, &error);
+  std::size_t length = 0;
+  for (auto _ : state) {
+    char* text = json_dumps(root, JSON_COMPACT | JSON_PRESERVE_ORDER);
+    length = std::strlen(text);
+    benchmark::DoNotOptimize(text);
+    std::free(text);
+  }
+  json_decref(root);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * length));
 }
 
 }  // namespace

@@ -17,19 +17,19 @@ namespace kt::layout {
 
 template <class T>
 consteval bool HasNoPadding() {
-    const auto bytes = std::bit_cast<std::array<unsigned char, sizeof(T)>>(T{});
-    unsigned sum = 0;
-    for (unsigned char b : bytes) sum += b;
-    return sum == 0;
+  const auto bytes = std::bit_cast<std::array<unsigned char, sizeof(T)>>(T{});
+  unsigned sum = 0;
+  for (unsigned char b : bytes) sum += b;
+  return sum == 0;
 }
 
 template <class T>
-constexpr bool IsPlainRecord = std::is_trivially_copyable_v<T> && std::is_standard_layout_v<T> &&
-                               std::is_trivially_default_constructible_v<T>;
+constexpr bool IsPlainRecord =
+    std::is_trivially_copyable_v<T>&& std::is_standard_layout_v<T>&& std::is_trivially_default_constructible_v<T>;
 
-#define KT_CHECK_RECORD(T)                                                      \
-    static_assert(IsPlainRecord<T>, #T " must be plain data");                 \
-    static_assert(HasNoPadding<T>(), #T " has implicit padding; add a pad field")
+#define KT_CHECK_RECORD(T)                                   \
+  static_assert(IsPlainRecord<T>, #T " must be plain data"); \
+  static_assert(HasNoPadding<T>(), #T " has implicit padding; add a pad field")
 
 KT_CHECK_RECORD(PeerConfig);
 KT_CHECK_RECORD(AiChannelConfig);

@@ -19,16 +19,16 @@ constexpr int kMailSubjectCount = 4;
 
 // "/info.json"
 struct DeviceInfo {
-    u32 MAJ;  // firmware version major.minor.sub, 0..65535 each
-    u32 MIN;
-    u32 SUB;
-    u32 CPU;  // processor firmware version
-    u8 MAC[6];
-    u8 IPADDRESS[4];  // first octet first
-    u8 SUBNETMASK[4];
-    u8 DEFAULTGATEWAY[4];
-    u8 DNS1[4];
-    u8 DNS2[4];
+  u32 MAJ;  // firmware version major.minor.sub, 0..65535 each
+  u32 MIN;
+  u32 SUB;
+  u32 CPU;  // processor firmware version
+  u8 MAC[6];
+  u8 IPADDRESS[4];  // first octet first
+  u8 SUBNETMASK[4];
+  u8 DEFAULTGATEWAY[4];
+  u8 DNS1[4];
+  u8 DNS2[4];
 };
 
 // Recording states of DeviceStatus::Rec, as the device reports them.
@@ -38,47 +38,47 @@ constexpr u32 kRecTrig = 2;   // "trig"
 
 // "/status.json"
 struct DeviceStatus {
-    u32 Rec;  // kRecStop, kRecStart or kRecTrig
-    u32 Sd;   // 0 when the device reports its memory card "ON", else 1
+  u32 Rec;  // kRecStop, kRecStart or kRecTrig
+  u32 Sd;   // 0 when the device reports its memory card "ON", else 1
 };
 
 // An entry of "/log_system.json".
 struct SystemLogEntry {
-    u16 Time[kLogTimeCount];
-    char Message[32];
+  u16 Time[kLogTimeCount];
+  char Message[32];
 };
 
 // An entry of "/log_com.json".
 struct ComLogEntry {
-    u16 Time[kLogTimeCount];
-    char Type[16];
-    u16 Count;  // 0..4
-    char Result[16];
-    char FormFile[32];
-    char Message[32];
+  u16 Time[kLogTimeCount];
+  char Type[16];
+  u16 Count;  // 0..4
+  char Result[16];
+  char FormFile[32];
+  char Message[32];
 };
 
 // An entry of "/log_event.json".
 struct EventLogEntry {
-    u16 Time[kLogTimeCount];
-    char Type[16];
-    u16 No;  // 0..4
-    char Name[49];
-    char Comment[49];
-    char Coller[16];
-    char Message[97];
+  u16 Time[kLogTimeCount];
+  char Type[16];
+  u16 No;  // 0..4
+  char Name[49];
+  char Comment[49];
+  char Coller[16];
+  char Message[97];
 };
 
 // "/mail.json": the subjects of mail forms 1 to 4.
 struct MailSubjectList {
-    char SUBJECT[kMailSubjectCount][97];
+  char SUBJECT[kMailSubjectCount][97];
 };
 
 // "/sdinfo.json"
 struct SdInfo {
-    char Sd[16];     // card state, "ON" when a card is present
-    char SPACE[32];  // free space in bytes, as text
-    char SIZE[32];   // capacity in bytes, as text
+  char Sd[16];     // card state, "ON" when a card is present
+  char SPACE[32];  // free space in bytes, as text
+  char SIZE[32];   // capacity in bytes, as text
 };
 
 // ---- readers (over the configuration reader's cursor, JsonCursor.h) ----

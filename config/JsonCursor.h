@@ -104,7 +104,7 @@ void getHEX(const char* key, u32& field, std::int64_t min, std::int64_t max, u32
 void getSTR(const char* key, char* field, std::size_t size, u32& flags);
 template <std::size_t N>
 inline void getSTR(const char* key, char (&field)[N], u32& flags) {
-    getSTR(key, field, N, flags);
+  getSTR(key, field, N, flags);
 }
 
 // JSON string equal to a name of ValueNameTable at index `base` or later; the

@@ -17,8 +17,7 @@ inline constexpr std::size_t kJsonConfigBufferSize = 4194304;
 // The buffer need not be cleared. Nothing is ever written at or past
 // buffer + capacity: should the document not fit, it is cut there and still
 // ends in a zero byte. Uses module state: one document at a time.
-int JsonWriteConfig(const DeviceConfig* config, char* buffer,
-                    std::size_t capacity = kJsonConfigBufferSize);
+int JsonWriteConfig(const DeviceConfig* config, char* buffer, std::size_t capacity = kJsonConfigBufferSize);
 
 // Escaped copy of a zero-terminated text, in one static area of 1024 bytes
 // that the next call overwrites. `"`, `\` and `/` and the control bytes get

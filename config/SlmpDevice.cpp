@@ -12,23 +12,15 @@ namespace {
 #define KT_WORD_READ kSlmpCmdRandomRead, kSlmpSubWord32, kSlmpCmdRandomRead, kSlmpSubWord
 #define KT_WORD_WRITE kSlmpCmdRandomWrite, kSlmpSubWord32, kSlmpCmdRandomWrite, kSlmpSubWord
 #define KT_BIT_WRITE kSlmpCmdRandomWrite, kSlmpSubBit32, kSlmpCmdRandomWrite, kSlmpSubBit
-#define KT_END {"", 0, 0, 0, 0, 0}
+#define KT_END \
+  { "", 0, 0, 0, 0, 0 }
 
 }  // namespace
 
 const SlmpDeviceInfo SlmpWordDevicesRead[12] = {
-    {"D", 0xA8, KT_WORD_READ},
-    {"SD", 0xA9, KT_WORD_READ},
-    {"W", 0xB4, KT_WORD_READ},
-    {"SW", 0xB5, KT_WORD_READ},
-    {"TN", 0xC2, KT_WORD_READ},
-    {"CN", 0xC5, KT_WORD_READ},
-    {"STN", 0xC8, KT_WORD_READ},
-    {"Z", 0xCC, KT_WORD_READ},
-    {"ZR", 0xB0, KT_WORD_READ},
-    {"R", 0xAF, KT_WORD_READ},
-    {"RD", 0x2C, KT_WORD_READ},
-    KT_END,
+    {"D", 0xA8, KT_WORD_READ},  {"SD", 0xA9, KT_WORD_READ}, {"W", 0xB4, KT_WORD_READ},   {"SW", 0xB5, KT_WORD_READ},
+    {"TN", 0xC2, KT_WORD_READ}, {"CN", 0xC5, KT_WORD_READ}, {"STN", 0xC8, KT_WORD_READ}, {"Z", 0xCC, KT_WORD_READ},
+    {"ZR", 0xB0, KT_WORD_READ}, {"R", 0xAF, KT_WORD_READ},  {"RD", 0x2C, KT_WORD_READ},  KT_END,
 };
 
 // Timer and counter contacts and coils are read as a batch rather than at
@@ -86,37 +78,16 @@ const SlmpDeviceInfo SlmpBitDevicesWrite[23] = {
 };
 
 const SlmpDeviceInfo SlmpWordDevicesReadEx[16] = {
-    {"D", 0xA8, KT_WORD_READ},
-    {"SD", 0xA9, KT_WORD_READ},
-    {"W", 0xB4, KT_WORD_READ},
-    {"SW", 0xB5, KT_WORD_READ},
-    {"TN", 0xC2, KT_WORD_READ},
-    {"CN", 0xC5, KT_WORD_READ},
-    {"STN", 0xC8, KT_WORD_READ},
-    {"Z", 0xCC, KT_WORD_READ},
-    {"ZR", 0xB0, KT_WORD_READ},
-    {"R", 0xAF, KT_WORD_READ},
-    {"RD", 0x2C, KT_WORD_READ},
-    {"LTN", 0x52, KT_WORD_READ},
-    {"LCN", 0x56, KT_WORD_READ},
-    {"LSTN", 0x5A, KT_WORD_READ},
-    {"LZ", 0x62, KT_WORD_READ},
-    KT_END,
+    {"D", 0xA8, KT_WORD_READ},   {"SD", 0xA9, KT_WORD_READ},   {"W", 0xB4, KT_WORD_READ},   {"SW", 0xB5, KT_WORD_READ},
+    {"TN", 0xC2, KT_WORD_READ},  {"CN", 0xC5, KT_WORD_READ},   {"STN", 0xC8, KT_WORD_READ}, {"Z", 0xCC, KT_WORD_READ},
+    {"ZR", 0xB0, KT_WORD_READ},  {"R", 0xAF, KT_WORD_READ},    {"RD", 0x2C, KT_WORD_READ},  {"LTN", 0x52, KT_WORD_READ},
+    {"LCN", 0x56, KT_WORD_READ}, {"LSTN", 0x5A, KT_WORD_READ}, {"LZ", 0x62, KT_WORD_READ},  KT_END,
 };
 
 const SlmpDeviceInfo SlmpWordDevicesWrite[12] = {
-    {"D", 0xA8, KT_WORD_WRITE},
-    {"SD", 0xA9, KT_WORD_WRITE},
-    {"W", 0xB4, KT_WORD_WRITE},
-    {"SW", 0xB5, KT_WORD_WRITE},
-    {"TN", 0xC2, KT_WORD_WRITE},
-    {"CN", 0xC5, KT_WORD_WRITE},
-    {"STN", 0xC8, KT_WORD_WRITE},
-    {"Z", 0xCC, KT_WORD_WRITE},
-    {"ZR", 0xB0, KT_WORD_WRITE},
-    {"R", 0xAF, KT_WORD_WRITE},
-    {"RD", 0x2C, KT_WORD_WRITE},
-    KT_END,
+    {"D", 0xA8, KT_WORD_WRITE},  {"SD", 0xA9, KT_WORD_WRITE}, {"W", 0xB4, KT_WORD_WRITE},   {"SW", 0xB5, KT_WORD_WRITE},
+    {"TN", 0xC2, KT_WORD_WRITE}, {"CN", 0xC5, KT_WORD_WRITE}, {"STN", 0xC8, KT_WORD_WRITE}, {"Z", 0xCC, KT_WORD_WRITE},
+    {"ZR", 0xB0, KT_WORD_WRITE}, {"R", 0xAF, KT_WORD_WRITE},  {"RD", 0x2C, KT_WORD_WRITE},  KT_END,
 };
 
 #undef KT_WORD_READ
@@ -125,15 +96,15 @@ const SlmpDeviceInfo SlmpWordDevicesWrite[12] = {
 #undef KT_END
 
 std::span<const SlmpDeviceInfo> SlmpDeviceRows(const SlmpDeviceInfo* table) {
-    std::size_t n = 0;
-    while (table[n].code != 0) ++n;
-    return {table, n};
+  std::size_t n = 0;
+  while (table[n].code != 0) ++n;
+  return {table, n};
 }
 
 int FindSlmpDeviceRow(const SlmpDeviceInfo* table, u32 code) {
-    for (int row = 0; table[row].code != 0; ++row)
-        if (table[row].code == code) return row;
-    return -1;
+  for (int row = 0; table[row].code != 0; ++row)
+    if (table[row].code == code) return row;
+  return -1;
 }
 
 namespace {
@@ -141,46 +112,46 @@ namespace {
 enum class Frame { F16, F32 };
 
 bool FindCommand(const SlmpDeviceInfo* table, Frame frame, u32 code, u32& command, u32& sub) {
-    const int row = FindSlmpDeviceRow(table, code);
-    if (row < 0) {
-        command = 0;
-        sub = 0;
-        return false;
-    }
-    const SlmpDeviceInfo& d = table[row];
-    command = frame == Frame::F16 ? d.command16 : d.command32;
-    sub = frame == Frame::F16 ? d.sub16 : d.sub32;
-    return true;
+  const int row = FindSlmpDeviceRow(table, code);
+  if (row < 0) {
+    command = 0;
+    sub = 0;
+    return false;
+  }
+  const SlmpDeviceInfo& d = table[row];
+  command = frame == Frame::F16 ? d.command16 : d.command32;
+  sub = frame == Frame::F16 ? d.sub16 : d.sub32;
+  return true;
 }
 
 }  // namespace
 
 bool FindSlmpAiCommand16(u32 code, u32& command, u32& sub) {
-    return FindCommand(SlmpWordDevicesRead, Frame::F16, code, command, sub);
+  return FindCommand(SlmpWordDevicesRead, Frame::F16, code, command, sub);
 }
 bool FindSlmpDiCommand16(u32 code, u32& command, u32& sub) {
-    return FindCommand(SlmpBitDevicesRead, Frame::F16, code, command, sub);
+  return FindCommand(SlmpBitDevicesRead, Frame::F16, code, command, sub);
 }
 bool FindSlmpDoCommand16(u32 code, u32& command, u32& sub) {
-    return FindCommand(SlmpBitDevicesWrite, Frame::F16, code, command, sub);
+  return FindCommand(SlmpBitDevicesWrite, Frame::F16, code, command, sub);
 }
 bool FindSlmpAiCommand32(u32 code, u32& command, u32& sub) {
-    return FindCommand(SlmpWordDevicesRead, Frame::F32, code, command, sub);
+  return FindCommand(SlmpWordDevicesRead, Frame::F32, code, command, sub);
 }
 bool FindSlmpDiCommand32(u32 code, u32& command, u32& sub) {
-    return FindCommand(SlmpBitDevicesRead, Frame::F32, code, command, sub);
+  return FindCommand(SlmpBitDevicesRead, Frame::F32, code, command, sub);
 }
 bool FindSlmpDoCommand32(u32 code, u32& command, u32& sub) {
-    return FindCommand(SlmpBitDevicesWrite, Frame::F32, code, command, sub);
+  return FindCommand(SlmpBitDevicesWrite, Frame::F32, code, command, sub);
 }
 
 const SlmpDeviceInfo* SlmpDeviceTableFor(SlmpChannelKind kind) {
-    switch (kind) {
+  switch (kind) {
     case SlmpChannelKind::Ai: return SlmpWordDevicesRead;
     case SlmpChannelKind::Di: return SlmpBitDevicesRead;
     case SlmpChannelKind::Do: return SlmpBitDevicesWrite;
-    }
-    return SlmpWordDevicesRead;
+  }
+  return SlmpWordDevicesRead;
 }
 
 namespace {
@@ -189,74 +160,83 @@ using Lookup = bool (*)(u32, u32&, u32&);
 
 // How many channels a kind has and which lookups serve it.
 struct ChannelView {
-    int count;
-    Lookup lookup16;
-    Lookup lookup32;
+  int count;
+  Lookup lookup16;
+  Lookup lookup32;
 };
 
 ChannelView ViewOf(SlmpChannelKind kind) {
-    switch (kind) {
+  switch (kind) {
     case SlmpChannelKind::Ai: return {kAiCount, FindSlmpAiCommand16, FindSlmpAiCommand32};
     case SlmpChannelKind::Di: return {kDiCount, FindSlmpDiCommand16, FindSlmpDiCommand32};
     case SlmpChannelKind::Do: return {kDoCount, FindSlmpDoCommand16, FindSlmpDoCommand32};
-    }
-    return {0, nullptr, nullptr};
+  }
+  return {0, nullptr, nullptr};
 }
 
 // The peer index channel i of `kind` reads through when that peer speaks
 // SLMP, else kNoPeer.
 int SlmpPeerOfChannel(const DeviceConfig& config, SlmpChannelKind kind, int i) {
-    u32 reg = kRegNone;
-    u32 chno = 0;
-    switch (kind) {
-    case SlmpChannelKind::Ai: reg = config.AI[i].REG; chno = config.AI[i].CHNO; break;
-    case SlmpChannelKind::Di: reg = config.DI[i].REG; chno = config.DI[i].CHNO; break;
-    case SlmpChannelKind::Do: reg = config.DO[i].REG; chno = config.DO[i].CHNO; break;
-    }
-    const int p = ChannelPeerIndex(reg, chno);
-    return p != kNoPeer && config.C[p].PROTOCOL == kProtocolSlmp ? p : kNoPeer;
+  u32 reg = kRegNone;
+  u32 chno = 0;
+  switch (kind) {
+    case SlmpChannelKind::Ai:
+      reg = config.AI[i].REG;
+      chno = config.AI[i].CHNO;
+      break;
+    case SlmpChannelKind::Di:
+      reg = config.DI[i].REG;
+      chno = config.DI[i].CHNO;
+      break;
+    case SlmpChannelKind::Do:
+      reg = config.DO[i].REG;
+      chno = config.DO[i].CHNO;
+      break;
+  }
+  const int p = ChannelPeerIndex(reg, chno);
+  return p != kNoPeer && config.C[p].PROTOCOL == kProtocolSlmp ? p : kNoPeer;
 }
 
 const SlmpPointConfig& PointOf(const DeviceConfig& config, SlmpChannelKind kind, int i) {
-    switch (kind) {
+  switch (kind) {
     case SlmpChannelKind::Ai: return config.SLMP.AI[i];
     case SlmpChannelKind::Di: return config.SLMP.DI[i];
     case SlmpChannelKind::Do: break;
-    }
-    return config.SLMP.DO[i];
+  }
+  return config.SLMP.DO[i];
 }
 
 SlmpPointConfig& PointOf(DeviceConfig& config, SlmpChannelKind kind, int i) {
-    return const_cast<SlmpPointConfig&>(PointOf(std::as_const(config), kind, i));
+  return const_cast<SlmpPointConfig&>(PointOf(std::as_const(config), kind, i));
 }
 
 }  // namespace
 
 void DeriveSlmpCommands(DeviceConfig& config, SlmpChannelKind kind) {
-    const ChannelView view = ViewOf(kind);
-    for (int i = 0; i < view.count; ++i) {
-        const int p = SlmpPeerOfChannel(config, kind, i);
-        if (p == kNoPeer) continue;
-        SlmpPointConfig& point = PointOf(config, kind, i);
-        switch (config.SLMP.C[p].TYPE) {
-        case kSlmpFrame16: view.lookup16(point.CODE, point.COMMAND, point.SUB); break;
-        case kSlmpFrame32: view.lookup32(point.CODE, point.COMMAND, point.SUB); break;
-        default:
-            point.COMMAND = 0;
-            point.SUB = 0;
-            break;
-        }
+  const ChannelView view = ViewOf(kind);
+  for (int i = 0; i < view.count; ++i) {
+    const int p = SlmpPeerOfChannel(config, kind, i);
+    if (p == kNoPeer) continue;
+    SlmpPointConfig& point = PointOf(config, kind, i);
+    switch (config.SLMP.C[p].TYPE) {
+      case kSlmpFrame16: view.lookup16(point.CODE, point.COMMAND, point.SUB); break;
+      case kSlmpFrame32: view.lookup32(point.CODE, point.COMMAND, point.SUB); break;
+      default:
+        point.COMMAND = 0;
+        point.SUB = 0;
+        break;
     }
+  }
 }
 
 int FindUnknownSlmpDevice(const DeviceConfig& config, SlmpChannelKind kind) {
-    const ChannelView view = ViewOf(kind);
-    const SlmpDeviceInfo* table = SlmpDeviceTableFor(kind);
-    for (int i = 0; i < view.count; ++i) {
-        if (SlmpPeerOfChannel(config, kind, i) == kNoPeer) continue;
-        if (FindSlmpDeviceRow(table, PointOf(config, kind, i).CODE) < 0) return i;
-    }
-    return -1;
+  const ChannelView view = ViewOf(kind);
+  const SlmpDeviceInfo* table = SlmpDeviceTableFor(kind);
+  for (int i = 0; i < view.count; ++i) {
+    if (SlmpPeerOfChannel(config, kind, i) == kNoPeer) continue;
+    if (FindSlmpDeviceRow(table, PointOf(config, kind, i).CODE) < 0) return i;
+  }
+  return -1;
 }
 
 }  // namespace kt

@@ -28,12 +28,12 @@ constexpr u32 kSlmpSubWord32 = 0x0002;
 constexpr u32 kSlmpSubBit32 = 0x0003;
 
 struct SlmpDeviceInfo {
-    const char* name;  // SLMP mnemonic shown to the user; "" on the end row
-    u32 code;          // SLMP device code; 0 on the end row
-    u32 command32;     // pair used when the peer's TYPE is "32"
-    u32 sub32;
-    u32 command16;     // pair used when the peer's TYPE is "16"
-    u32 sub16;
+  const char* name;  // SLMP mnemonic shown to the user; "" on the end row
+  u32 code;          // SLMP device code; 0 on the end row
+  u32 command32;     // pair used when the peer's TYPE is "32"
+  u32 sub32;
+  u32 command16;  // pair used when the peer's TYPE is "16"
+  u32 sub16;
 };
 
 // Word devices read by AI channels (11 rows + end row).

@@ -61,8 +61,8 @@ static_assert(sizeof kNames / sizeof kNames[0] == kValueNameCount, "one name for
 const char* const* const ValueNameTable = kNames - kValueNameFirst;
 
 const char* ValueName(long long index) {
-    if (index < kValueNameFirst || index > kValueNameLast) return nullptr;
-    return kNames[index - kValueNameFirst];
+  if (index < kValueNameFirst || index > kValueNameLast) return nullptr;
+  return kNames[index - kValueNameFirst];
 }
 
 }  // namespace kt

@@ -329,7 +329,9 @@ void CInputNumberInt::ResetIfDisabled() { ResetIntegerIfDisabled(*this); }
 
 void CInputNumberInt::IncrementValue() { IncrementInteger(*this); }
 
-BOOL CInputNumberInt::SetRange(int nMin, int nMax, int nDefault) { return SetIntegerRange(*this, nMin, nMax, nDefault); }
+BOOL CInputNumberInt::SetRange(int nMin, int nMax, int nDefault) {
+  return SetIntegerRange(*this, nMin, nMax, nDefault);
+}
 
 void CInputNumberInt::SetValue(int nValue) { ShowValueText(QString::number(nValue)); }
 
@@ -359,7 +361,9 @@ void CInputNumberUint::ResetIfDisabled() { ResetIntegerIfDisabled(*this); }
 
 void CInputNumberUint::IncrementValue() { IncrementInteger(*this); }
 
-BOOL CInputNumberUint::SetRange(UINT nMin, UINT nMax, UINT nDefault) { return SetIntegerRange(*this, nMin, nMax, nDefault); }
+BOOL CInputNumberUint::SetRange(UINT nMin, UINT nMax, UINT nDefault) {
+  return SetIntegerRange(*this, nMin, nMax, nDefault);
+}
 
 void CInputNumberUint::SetValue(UINT nValue) { ShowValueText(QString::number(nValue)); }
 
@@ -370,8 +374,7 @@ BOOL CInputNumberMulti::IsValidChar(UINT nChar, CString, int) {
   switch (m_nRadix) {
     case 8: return nChar >= '0' && nChar <= '7' ? TRUE : FALSE;
     case 10: return IsDigit(nChar) ? TRUE : FALSE;
-    case 16:
-      return IsDigit(nChar) || (nChar >= 'A' && nChar <= 'F') || (nChar >= 'a' && nChar <= 'f') ? TRUE : FALSE;
+    case 16: return IsDigit(nChar) || (nChar >= 'A' && nChar <= 'F') || (nChar >= 'a' && nChar <= 'f') ? TRUE : FALSE;
     default: return FALSE;
   }
 }

@@ -46,8 +46,8 @@ CString CInputString::TruncateText(const CString& text) const {
   // A cut between "\r" and "\n" would not shorten the text on screen: a
   // multi-line edit shows the lone "\r" as a whole line break again. The
   // break goes whole.
-  const bool splitsBreak = cut.back() == QLatin1Char('\r') && text.size() > m_nMaxLength &&
-                           text[m_nMaxLength] == QLatin1Char('\n');
+  const bool splitsBreak =
+      cut.back() == QLatin1Char('\r') && text.size() > m_nMaxLength && text[m_nMaxLength] == QLatin1Char('\n');
   if (cut.back().isHighSurrogate() || splitsBreak) cut.chop(1);
   return cut;
 }
@@ -140,9 +140,8 @@ void CInputString::OnMouseUp(UINT nButton, CPoint) {
 BOOL CInputStringAscii::IsValidChar(wchar_t ch) { return ch < 0x80 ? TRUE : FALSE; }
 
 BOOL CInputStringHttp::IsValidChar(wchar_t ch) {
-  return (ch >= L'0' && ch <= L'9') || (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z') || ch == L'_'
-             ? TRUE
-             : FALSE;
+  return (ch >= L'0' && ch <= L'9') || (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z') || ch == L'_' ? TRUE
+                                                                                                              : FALSE;
 }
 
 BOOL CInputStringJis::IsValidChar(wchar_t ch) {

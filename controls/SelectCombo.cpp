@@ -28,9 +28,7 @@ class NoContextMenu : public QObject {
 
 // Keys a select-only box lets through: moving the focus, the dialog's own
 // Enter and Escape, and stepping through the items.
-bool PassesKey(UINT vk) {
-  return vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE || vk == VK_UP || vk == VK_DOWN;
-}
+bool PassesKey(UINT vk) { return vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE || vk == VK_UP || vk == VK_DOWN; }
 
 QColor ToColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
@@ -226,8 +224,7 @@ LRESULT CSelectCombo::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                             reinterpret_cast<LPARAM>(GetSafeHwnd()));
       }
       return 0;
-    default:
-      return CComboBox::WindowProc(message, wParam, lParam);
+    default: return CComboBox::WindowProc(message, wParam, lParam);
   }
 }
 
@@ -248,8 +245,7 @@ BOOL CSelectCombo::OnChildNotify(UINT nCode) {
     case CBN_SELCHANGE:
       // Moving through the open list is not a choice yet.
       return m_bDropped ? TRUE : FALSE;
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }
 

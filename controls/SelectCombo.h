@@ -16,9 +16,9 @@ struct DoChannelConfig;
 }  // namespace kt
 
 // Private requests a select-only combo box posts to itself.
-inline constexpr UINT WM_SELECTCOMBO_OPEN = WM_USER;           // take the focus, open the list
-inline constexpr UINT WM_SELECTCOMBO_CLOSE = WM_USER + 1;      // close the list, report the selection
-inline constexpr UINT WM_SELECTCOMBO_HOME_CARET = WM_USER + 2; // edit part: caret to the start
+inline constexpr UINT WM_SELECTCOMBO_OPEN = WM_USER;            // take the focus, open the list
+inline constexpr UINT WM_SELECTCOMBO_CLOSE = WM_USER + 1;       // close the list, report the selection
+inline constexpr UINT WM_SELECTCOMBO_HOME_CARET = WM_USER + 2;  // edit part: caret to the start
 
 // The edit part of a select-only combo box: read-only, no caret, the arrow
 // cursor. A left click opens the list; other clicks, typed characters and
@@ -97,8 +97,8 @@ class CSelectCombo : public CComboBox {
   int m_nOffset = 0;
 
  private:
-  void ReportSelection();     // posts one CBN_SELCHANGE to the parent
-  void UpdateListColors();    // a box without edit part paints itself
+  void ReportSelection();   // posts one CBN_SELCHANGE to the parent
+  void UpdateListColors();  // a box without edit part paints itself
   void AddChannelItem(const char* prefix, int number, const char* name, std::size_t width);
   bool m_bSelectOnly = false;
 };

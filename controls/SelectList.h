@@ -17,6 +17,6 @@ class CSelectList : public CListBox {
 
   BOOL OnMouseDown(UINT nButton, CPoint point, BOOL bDoubleClick) override;
 
-  CPoint m_ptMenu;         // the last right click, screen coordinates
-  UINT m_nCommandId = 0;   // sent on a right click; 0: none
+  CPoint m_ptMenu;        // the last right click, screen coordinates
+  UINT m_nCommandId = 0;  // sent on a right click; 0: none
 };

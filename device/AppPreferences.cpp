@@ -10,9 +10,9 @@ AppPreferences* g_activePreferences = &g_builtinPreferences;
 AppPreferences& ActivePreferences() { return *g_activePreferences; }
 
 AppPreferences* SetActivePreferences(AppPreferences* prefs) {
-    AppPreferences* previous = g_activePreferences;
-    g_activePreferences = prefs ? prefs : &g_builtinPreferences;
-    return previous;
+  AppPreferences* previous = g_activePreferences;
+  g_activePreferences = prefs ? prefs : &g_builtinPreferences;
+  return previous;
 }
 
 }  // namespace kt

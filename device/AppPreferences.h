@@ -12,8 +12,8 @@
 namespace kt {
 
 struct AppPreferences {
-    int m_nCom = 1;          // serial port number, counted from 1 (1..256)
-    int m_bTagMessage = 1;   // BOOL
+  int m_nCom = 1;         // serial port number, counted from 1 (1..256)
+  int m_bTagMessage = 1;  // BOOL
 };
 
 // The live instance. Never null.

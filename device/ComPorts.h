@@ -7,11 +7,11 @@
 namespace kt {
 
 struct ComPortInfo {
-    QString devicePath;   // e.g. "/dev/ttyUSB0"
-    QString reserved1;    // stays empty
-    QString displayName;  // shown in the port dialog and the tooltips
-    int reserved2 = 0;    // stays 0
-    QString reserved3;    // stays empty
+  QString devicePath;   // e.g. "/dev/ttyUSB0"
+  QString reserved1;    // stays empty
+  QString displayName;  // shown in the port dialog and the tooltips
+  int reserved2 = 0;    // stays 0
+  QString reserved3;    // stays empty
 };
 
 // Port number minus one -> port. Keys are unique; a later source replaces an

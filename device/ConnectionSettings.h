@@ -17,10 +17,10 @@
 namespace kt {
 
 struct ConnectionSettings {
-    QString m_strAddress;   // host name or IPv4 address, as typed
-    int m_nPort = 0;        // 0 until the first confirmed login
-    QString m_strLoginId;
-    QString m_strPassword;
+  QString m_strAddress;  // host name or IPv4 address, as typed
+  int m_nPort = 0;       // 0 until the first confirmed login
+  QString m_strLoginId;
+  QString m_strPassword;
 };
 
 // The live instance. Never null.

@@ -19,9 +19,9 @@ DeviceHooks g_hooks;
 ConnectionSettings& ActiveConnection() { return *g_activeConnection; }
 
 ConnectionSettings* SetActiveConnection(ConnectionSettings* settings) {
-    ConnectionSettings* previous = g_activeConnection;
-    g_activeConnection = settings ? settings : &g_builtinConnection;
-    return previous;
+  ConnectionSettings* previous = g_activeConnection;
+  g_activeConnection = settings ? settings : &g_builtinConnection;
+  return previous;
 }
 
 DeviceHooks& DeviceLinkHooks() { return g_hooks; }
@@ -33,19 +33,19 @@ ScopedDeviceHooks::~ScopedDeviceHooks() { g_hooks = std::move(m_saved); }
 bool RunLoginDialog() { return g_hooks.runLoginDialog ? g_hooks.runLoginDialog() : false; }
 
 void ShowDeviceMessage(const QString& text, MessageIcon icon) {
-    if (g_hooks.showMessage) {
-        g_hooks.showMessage(text, icon);
-        return;
-    }
-    std::fprintf(stderr, "KT2057CFG: %s\n", text.toLocal8Bit().constData());
+  if (g_hooks.showMessage) {
+    g_hooks.showMessage(text, icon);
+    return;
+  }
+  std::fprintf(stderr, "KT2057CFG: %s\n", text.toLocal8Bit().constData());
 }
 
 WaitCursor::WaitCursor() {
-    if (g_hooks.beginWaitCursor) g_hooks.beginWaitCursor();
+  if (g_hooks.beginWaitCursor) g_hooks.beginWaitCursor();
 }
 
 WaitCursor::~WaitCursor() {
-    if (g_hooks.endWaitCursor) g_hooks.endWaitCursor();
+  if (g_hooks.endWaitCursor) g_hooks.endWaitCursor();
 }
 
 }  // namespace kt

@@ -17,22 +17,22 @@ namespace kt {
 enum class MessageIcon { Information, Warning, Error };
 
 struct DeviceHooks {
-    // Runs the login dialog modally. Returns true for OK, after the dialog has
-    // stored the address, port, login ID and password in ActiveConnection().
-    // Default: no dialog available, so every prompt counts as cancelled.
-    std::function<bool()> runLoginDialog;
+  // Runs the login dialog modally. Returns true for OK, after the dialog has
+  // stored the address, port, login ID and password in ActiveConnection().
+  // Default: no dialog available, so every prompt counts as cancelled.
+  std::function<bool()> runLoginDialog;
 
-    // Shows `text` in a message box with only an OK button and the given icon,
-    // and returns when the user has closed it. The HTTP client calls it
-    // exactly once per transport failure (with MessageIcon::Warning) before it
-    // returns HTTP_RESULT_CONNECTION_ERROR; ShowHttpResult uses it too.
-    // Default: the text goes to standard error.
-    std::function<void(const QString& text, MessageIcon icon)> showMessage;
+  // Shows `text` in a message box with only an OK button and the given icon,
+  // and returns when the user has closed it. The HTTP client calls it
+  // exactly once per transport failure (with MessageIcon::Warning) before it
+  // returns HTTP_RESULT_CONNECTION_ERROR; ShowHttpResult uses it too.
+  // Default: the text goes to standard error.
+  std::function<void(const QString& text, MessageIcon icon)> showMessage;
 
-    // Shows and ends the wait cursor. The client pairs them through
-    // WaitCursor, so every begin has its end on every path. Default: nothing.
-    std::function<void()> beginWaitCursor;
-    std::function<void()> endWaitCursor;
+  // Shows and ends the wait cursor. The client pairs them through
+  // WaitCursor, so every begin has its end on every path. Default: nothing.
+  std::function<void()> beginWaitCursor;
+  std::function<void()> endWaitCursor;
 };
 
 // The hooks in force. Members left empty fall back to the defaults above.
@@ -40,14 +40,14 @@ DeviceHooks& DeviceLinkHooks();
 
 // Replaces the hooks for its lifetime and puts the previous ones back.
 class ScopedDeviceHooks {
-public:
-    explicit ScopedDeviceHooks(DeviceHooks hooks);
-    ~ScopedDeviceHooks();
-    ScopedDeviceHooks(const ScopedDeviceHooks&) = delete;
-    ScopedDeviceHooks& operator=(const ScopedDeviceHooks&) = delete;
+ public:
+  explicit ScopedDeviceHooks(DeviceHooks hooks);
+  ~ScopedDeviceHooks();
+  ScopedDeviceHooks(const ScopedDeviceHooks&) = delete;
+  ScopedDeviceHooks& operator=(const ScopedDeviceHooks&) = delete;
 
-private:
-    DeviceHooks m_saved;
+ private:
+  DeviceHooks m_saved;
 };
 
 // Calls the hooks with their defaults applied.
@@ -56,11 +56,11 @@ void ShowDeviceMessage(const QString& text, MessageIcon icon);
 
 // The wait cursor for the life of the object.
 class WaitCursor {
-public:
-    WaitCursor();
-    ~WaitCursor();
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
+ public:
+  WaitCursor();
+  ~WaitCursor();
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 }  // namespace kt

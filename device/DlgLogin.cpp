@@ -47,7 +47,8 @@ namespace kt {
 
 int ParsePortText(const QString& text) {
   qsizetype i = 0;
-  while (i < text.size() && (text[i] == QLatin1Char(' ') || (text[i] >= QLatin1Char('\t') && text[i] <= QLatin1Char('\r'))))
+  while (i < text.size() &&
+         (text[i] == QLatin1Char(' ') || (text[i] >= QLatin1Char('\t') && text[i] <= QLatin1Char('\r'))))
     ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {

@@ -21,9 +21,9 @@
 #include <optional>
 #include <string>
 
+#include <zlib.h>
 #include <QByteArray>
 #include <QString>
-#include <zlib.h>
 
 #include "DeviceHooks.h"
 
@@ -32,12 +32,12 @@ namespace kt {
 // The result of a request. Other values (1, negatives) are never produced
 // but are still shown sensibly by ShowHttpResult.
 enum HttpResult : int {
-    HTTP_RESULT_OK = 0,                 // status 200; the body was delivered
-    HTTP_RESULT_LOGIN_CANCELLED = 2,    // login not confirmed; nothing was sent
-    HTTP_RESULT_CONNECTION_ERROR = 3,   // transport failure, already shown to the user
-    HTTP_RESULT_UNAUTHORIZED = 4,       // status 401
-    HTTP_RESULT_BAD_STATUS = 5,         // any other status, or a body over the bound
-    HTTP_RESULT_UNCOMPRESS_FAILED = 6,  // the gzip body did not inflate within the bound
+  HTTP_RESULT_OK = 0,                 // status 200; the body was delivered
+  HTTP_RESULT_LOGIN_CANCELLED = 2,    // login not confirmed; nothing was sent
+  HTTP_RESULT_CONNECTION_ERROR = 3,   // transport failure, already shown to the user
+  HTTP_RESULT_UNAUTHORIZED = 4,       // status 401
+  HTTP_RESULT_BAD_STATUS = 5,         // any other status, or a body over the bound
+  HTTP_RESULT_UNCOMPRESS_FAILED = 6,  // the gzip body did not inflate within the bound
 };
 
 // "Completed.", "Failed in sending.", "Failed Login.", "uncompress failed.",
@@ -58,9 +58,9 @@ constexpr std::size_t kHttpBodyLimit = 4u * 1024u * 1024u;
 // minutes carry the largest body (4 MiB) even at about 200 kbit/s. Tests
 // shorten them.
 struct HttpTimeouts {
-    std::chrono::milliseconds connect{30000};
-    std::chrono::seconds stall{30};
-    std::chrono::milliseconds total{180000};
+  std::chrono::milliseconds connect{30000};
+  std::chrono::seconds stall{30};
+  std::chrono::milliseconds total{180000};
 };
 HttpTimeouts& HttpClientTimeouts();
 
@@ -98,9 +98,9 @@ std::optional<std::string> DeviceHostForUrl(const QString& address);
 // What ShowHttpResult shows for a result: nothing for 2 and 3 (cancelled, or
 // already reported), otherwise a text and an icon.
 struct HttpResultDisplay {
-    bool shown = false;
-    QString text;
-    MessageIcon icon = MessageIcon::Warning;
+  bool shown = false;
+  QString text;
+  MessageIcon icon = MessageIcon::Warning;
 };
 HttpResultDisplay HttpResultDisplayFor(int result);
 

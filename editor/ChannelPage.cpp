@@ -51,17 +51,12 @@ BOOL CChannelPage::OnCommand(WPARAM wParam, LPARAM lParam) {
       case ID_CHANNEL_MENU:
         if (lParam) OnChannelMenu(*reinterpret_cast<const CPoint*>(lParam));
         return TRUE;
-      case ID_MENU_COPY:
-        OnChannelCopy();
-        return TRUE;
-      case ID_MENU_PASTE:
-        OnChannelPaste();
-        return TRUE;
+      case ID_MENU_COPY: OnChannelCopy(); return TRUE;
+      case ID_MENU_PASTE: OnChannelPaste(); return TRUE;
       case ID_MENU_PASTE_PLUS:
         if (m_bPastePlus) OnChannelPasteNext();
         return TRUE;
-      default:
-        break;
+      default: break;
     }
   }
   return CTabDialog::OnCommand(wParam, lParam);

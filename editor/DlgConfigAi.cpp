@@ -3,7 +3,6 @@
 #include "DlgZone.h"
 #include "SlmpDevice.h"
 
-
 const CString g_strAiSlmpDeviceTypeError = QStringLiteral("Setting error: SLMP Device type");
 const CString g_strAiZoneOrderErrors[7] = {
     QStringLiteral("Setting error: Zone 1 Upper limit > Zone 2 Lower limit"),
@@ -136,8 +135,7 @@ BOOL CDlgConfigAi::OnInitDialog() {
       m_editLower[z - 1].SetRange(-1000000, 1000000, kLowerDefault[z - 1]);
       m_errors.Add(&m_editLower[z - 1], zone + QStringLiteral("Lower limit"));
       m_editUpper[z - 1].SetRange(-1000000, 1000000, kUpperDefault[z - 1]);
-      m_errors.Add(&m_editUpper[z - 1],
-                   QStringLiteral("Setting error: Zone %1 Upper limit").arg(z));
+      m_errors.Add(&m_editUpper[z - 1], QStringLiteral("Setting error: Zone %1 Upper limit").arg(z));
     }
     m_editZoneName[z].SetMaxLength(16);
   }

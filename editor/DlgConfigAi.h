@@ -66,22 +66,22 @@ class CDlgConfigAi : public CPointChannelPage<kt::AiChannelConfig, kt::AnalogEve
 
   COLORREF m_zoneColor[kt::kZoneCount] = {};
 
-  CSelectCombo m_comboSource;               // 1062
-  CSelectCombo m_comboChannel;              // 1065
-  CInputNumberInt m_editUnitId;             // 1052
-  CSelectCombo m_comboRegisterKind;         // 1050
-  CInputNumberInt m_editRegister;           // 1054
-  CSelectCombo m_comboDeviceType;           // 1055
-  CInputNumberMulti m_editDeviceAddress;    // 1056
-  CInputNumberMultiForm m_comboRadix;       // 1148
-  CSelectCombo m_comboType;                 // 1064
-  CInputNumberFloat m_editZero;             // 1058
-  CInputNumberFloat m_editSpan;             // 1059
-  CInputNumberFloat m_editGain;             // 1060
-  CSelectCombo m_comboPlace;                // 1061
-  CInputStringJis m_editUnit;               // 1063
-  CSelectCombo m_comboPartitions;           // 1011
-  CButton m_btnEventSetting;                // 1045
+  CSelectCombo m_comboSource;             // 1062
+  CSelectCombo m_comboChannel;            // 1065
+  CInputNumberInt m_editUnitId;           // 1052
+  CSelectCombo m_comboRegisterKind;       // 1050
+  CInputNumberInt m_editRegister;         // 1054
+  CSelectCombo m_comboDeviceType;         // 1055
+  CInputNumberMulti m_editDeviceAddress;  // 1056
+  CInputNumberMultiForm m_comboRadix;     // 1148
+  CSelectCombo m_comboType;               // 1064
+  CInputNumberFloat m_editZero;           // 1058
+  CInputNumberFloat m_editSpan;           // 1059
+  CInputNumberFloat m_editGain;           // 1060
+  CSelectCombo m_comboPlace;              // 1061
+  CInputStringJis m_editUnit;             // 1063
+  CSelectCombo m_comboPartitions;         // 1011
+  CButton m_btnEventSetting;              // 1045
   CInputStringJis m_editZoneName[kt::kZoneCount];
   CInputNumberInt m_editDelay[kt::kZoneCount];
   CStatic m_swatch[kt::kZoneCount];
@@ -96,4 +96,4 @@ class CDlgConfigAi : public CPointChannelPage<kt::AiChannelConfig, kt::AnalogEve
 // rules and the scaling rule.
 extern const CString g_strAiSlmpDeviceTypeError;  // "Setting error: SLMP Device type"
 extern const CString g_strAiZoneOrderErrors[7];
-extern const CString g_strAiScalingError;         // "Setting error: Scaling 0% = 100%"
+extern const CString g_strAiScalingError;  // "Setting error: Scaling 0% = 100%"

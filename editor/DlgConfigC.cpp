@@ -154,9 +154,9 @@ void CDlgConfigC::UpdateControls() {
   DisableAllControls();
   if (m_radioEnable.GetCheck() != BST_CHECKED) return;
 
-  for (CWnd* control : {static_cast<CWnd*>(&m_comboProtocol), static_cast<CWnd*>(&m_editAddress),
-                        static_cast<CWnd*>(&m_editPort), static_cast<CWnd*>(&m_editPeriod),
-                        static_cast<CWnd*>(&m_editTimeout)}) {
+  for (CWnd* control :
+       {static_cast<CWnd*>(&m_comboProtocol), static_cast<CWnd*>(&m_editAddress), static_cast<CWnd*>(&m_editPort),
+        static_cast<CWnd*>(&m_editPeriod), static_cast<CWnd*>(&m_editTimeout)}) {
     control->EnableWindow(TRUE);
   }
   switch (m_comboProtocol.GetCurItem()) {
@@ -172,8 +172,7 @@ void CDlgConfigC::UpdateControls() {
         control->EnableWindow(TRUE);
       }
       break;
-    default:
-      break;
+    default: break;
   }
   m_btnErrorOutput.EnableWindow(TRUE);
 }
@@ -242,7 +241,6 @@ BOOL CDlgConfigC::OnCommand(WPARAM wParam, LPARAM lParam) {
       LoadChannel(m_nCurChannel);
       UpdateControls();
       return TRUE;
-    default:
-      return CTabDialog::OnCommand(wParam, lParam);
+    default: return CTabDialog::OnCommand(wParam, lParam);
   }
 }

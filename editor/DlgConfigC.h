@@ -44,22 +44,22 @@ class CDlgConfigC : public CTabDialog {
   int m_nCurChannel = 0;
   CopyBuffer m_copy;
 
-  CSelectList m_listChannel;        // 1013
-  CSelectButton m_radioDisable;     // 1015
-  CSelectButton m_radioEnable;      // 1016
-  CSelectCombo m_comboProtocol;     // 1025
-  CInputIPAddress m_editAddress;    // 1018
-  CInputNumberInt m_editPort;       // 1021
-  CInputNumberInt m_editPeriod;     // 1023
-  CInputNumberInt m_editTimeout;    // 1027
-  CSelectButton m_radioFixed;       // 1031
-  CSelectButton m_radioVariable;    // 1032
-  CInputNumberInt m_editUnitId;     // 1033
-  CInputNumberInt m_editNetwork;    // 1037
-  CInputNumberInt m_editStation;    // 1038
-  CInputNumberMulti m_editCpu;      // 1039
-  CSelectCombo m_comboType;         // 1026
-  CButton m_btnErrorOutput;         // 1458
+  CSelectList m_listChannel;      // 1013
+  CSelectButton m_radioDisable;   // 1015
+  CSelectButton m_radioEnable;    // 1016
+  CSelectCombo m_comboProtocol;   // 1025
+  CInputIPAddress m_editAddress;  // 1018
+  CInputNumberInt m_editPort;     // 1021
+  CInputNumberInt m_editPeriod;   // 1023
+  CInputNumberInt m_editTimeout;  // 1027
+  CSelectButton m_radioFixed;     // 1031
+  CSelectButton m_radioVariable;  // 1032
+  CInputNumberInt m_editUnitId;   // 1033
+  CInputNumberInt m_editNetwork;  // 1037
+  CInputNumberInt m_editStation;  // 1038
+  CInputNumberMulti m_editCpu;    // 1039
+  CSelectCombo m_comboType;       // 1026
+  CButton m_btnErrorOutput;       // 1458
 };
 
 // Messages of the page's checks, in the order they are tested: the address,

@@ -46,8 +46,8 @@ constexpr int kReservedPorts[] = {45967, 45968, 45969, 45970};
 }  // namespace
 
 CDlgConfigCom::CDlgConfigCom(CWnd* pParent) : CTabDialog(IDD, pParent) {
-  for (int id : {kHttpDisable, kHttpEnable, kSntpDisable, kSntpEnable, kModbusDisable, kModbusEnable, kFtpDisable,
-                 kFtpEnable}) {
+  for (int id :
+       {kHttpDisable, kHttpEnable, kSntpDisable, kSntpEnable, kModbusDisable, kModbusEnable, kFtpDisable, kFtpEnable}) {
     ON_BN_CLICKED(id, &CDlgConfigCom::OnBnClickedMode);
   }
   for (int id : {kHttpPort, kModbusPort, kFtpPort}) ON_EN_UPDATE(id, &CDlgConfigCom::OnEnUpdatePort);
@@ -76,9 +76,10 @@ BOOL CDlgConfigCom::OnInitDialog() {
   CDialog::OnInitDialog();
   InitSelectCombos();
 
-  for (CInputString* text : {static_cast<CInputString*>(&m_editAdminLogin), static_cast<CInputString*>(&m_editAdminPassword),
-                             static_cast<CInputString*>(&m_editGuestLogin), static_cast<CInputString*>(&m_editGuestPassword),
-                             static_cast<CInputString*>(&m_editFtpLogin), static_cast<CInputString*>(&m_editFtpPassword)}) {
+  for (CInputString* text :
+       {static_cast<CInputString*>(&m_editAdminLogin), static_cast<CInputString*>(&m_editAdminPassword),
+        static_cast<CInputString*>(&m_editGuestLogin), static_cast<CInputString*>(&m_editGuestPassword),
+        static_cast<CInputString*>(&m_editFtpLogin), static_cast<CInputString*>(&m_editFtpPassword)}) {
     text->SetMaxLength(32);
   }
   // The whole width of the record's field, so that a long server name from
@@ -223,4 +224,3 @@ void CDlgConfigCom::OnEnUpdatePort() {
 }
 
 void CDlgConfigCom::OnBnClickedMode() { RefreshControls(); }
-

@@ -17,7 +17,6 @@ class CDlgConfigCom : public CTabDialog {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
 
-
   void LoadSettings();
   void StoreSettings() override;
   void UpdateControls() override;
@@ -33,21 +32,21 @@ class CDlgConfigCom : public CTabDialog {
   void OnEnUpdatePort();
   void OnBnClickedMode();
 
-  CInputNumberIntApp<CDlgConfigCom> m_editHttpPort;  // 1023
-  CInputStringHttp m_editAdminLogin;                 // 1128
-  CInputStringHttp m_editAdminPassword;              // 1129
-  CInputStringHttp m_editGuestLogin;                 // 1139
-  CInputStringHttp m_editGuestPassword;              // 1140
+  CInputNumberIntApp<CDlgConfigCom> m_editHttpPort;    // 1023
+  CInputStringHttp m_editAdminLogin;                   // 1128
+  CInputStringHttp m_editAdminPassword;                // 1129
+  CInputStringHttp m_editGuestLogin;                   // 1139
+  CInputStringHttp m_editGuestPassword;                // 1140
   CInputNumberIntApp<CDlgConfigCom> m_editModbusPort;  // 1303
-  CInputNumberInt m_editLinger;                      // 1022
-  CInputNumberIntApp<CDlgConfigCom> m_editFtpPort;   // 1024
-  CInputStringHttp m_editFtpLogin;                   // 1143
-  CInputStringHttp m_editFtpPassword;                // 1144
-  CInputStringAscii m_editSntpServer;                // 1132
-  CSelectCombo m_comboTimeZoneHour;                  // 1133, never filled
-  CSelectCombo m_comboTimeZoneMin;                   // 1134, never filled
-  CSelectCombo m_comboExecHour;                      // 1135
-  CSelectCombo m_comboExecMin;                       // 1136
+  CInputNumberInt m_editLinger;                        // 1022
+  CInputNumberIntApp<CDlgConfigCom> m_editFtpPort;     // 1024
+  CInputStringHttp m_editFtpLogin;                     // 1143
+  CInputStringHttp m_editFtpPassword;                  // 1144
+  CInputStringAscii m_editSntpServer;                  // 1132
+  CSelectCombo m_comboTimeZoneHour;                    // 1133, never filled
+  CSelectCombo m_comboTimeZoneMin;                     // 1134, never filled
+  CSelectCombo m_comboExecHour;                        // 1135
+  CSelectCombo m_comboExecMin;                         // 1136
 
  private:
   // The ports that the given service's port must not take: the reserved

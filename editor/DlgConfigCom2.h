@@ -17,7 +17,6 @@ class CDlgConfigCom2 : public CTabDialog {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
 
-
   void LoadSettings();
   void StoreSettings() override;
   void UpdateControls() override;

@@ -3,7 +3,6 @@
 #include "DlgConfigSelect.h"
 #include "SlmpDevice.h"
 
-
 const CString g_strDiSlmpDeviceTypeError = QStringLiteral("Setting error: SLMP Device type");
 const CString g_strDiSelectTitles[3] = {
     QStringLiteral("Reset function value"),
@@ -216,4 +215,3 @@ void CDlgConfigDi::OnPaint() {
 BOOL CDlgConfigDi::CheckSettings(BOOL bShowError) {
   return CheckSlmpDeviceTypes(*m_pConfig, kt::SlmpChannelKind::Di, "DI", g_strDiSlmpDeviceTypeError, bShowError);
 }
-

@@ -63,7 +63,7 @@ class CDlgConfigDi : public CPointChannelPage<kt::DiChannelConfig, kt::DiEventCo
     OnBnClickedSelect(S, W);
   }
 
-  COLORREF m_onColor = 0;   // screen form 0x00BBGGRR
+  COLORREF m_onColor = 0;  // screen form 0x00BBGGRR
   COLORREF m_offColor = 0;
 
   CSelectCombo m_comboSource;             // 1097

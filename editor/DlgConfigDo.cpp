@@ -235,4 +235,3 @@ BOOL CDlgConfigDo::IsDistinctDestination(int i, int j) {
   }
   return TRUE;
 }
-

@@ -50,18 +50,18 @@ class CDlgConfigDo : public CPointChannelPage<kt::DoChannelConfig, kt::DoDisplay
     OnBnClickedColor(S);
   }
 
-  COLORREF m_onColor = 0;   // screen form 0x00BBGGRR
+  COLORREF m_onColor = 0;  // screen form 0x00BBGGRR
   COLORREF m_offColor = 0;
 
-  CSelectCombo m_comboSource;             // 1315
-  CSelectCombo m_comboChannel;            // 1316
-  CInputNumberInt m_editUnitId;           // 1317
-  CSelectCombo m_comboPointKind;          // 1318
-  CInputNumberInt m_editRegister;         // 1319
-  CSelectCombo m_comboDeviceType;         // 1320
-  CInputNumberMulti m_editDeviceAddress;  // 1321
-  CInputNumberMultiForm m_comboRadix;     // 1322
-  CSelectCombo m_comboInvert;             // 1323
+  CSelectCombo m_comboSource;                   // 1315
+  CSelectCombo m_comboChannel;                  // 1316
+  CInputNumberInt m_editUnitId;                 // 1317
+  CSelectCombo m_comboPointKind;                // 1318
+  CInputNumberInt m_editRegister;               // 1319
+  CSelectCombo m_comboDeviceType;               // 1320
+  CInputNumberMulti m_editDeviceAddress;        // 1321
+  CInputNumberMultiForm m_comboRadix;           // 1322
+  CSelectCombo m_comboInvert;                   // 1323
   CInputStringJis m_editDisp[kt::kStateCount];  // OFF 1327, ON 1324
   CStatic m_swatch[kt::kStateCount];            // OFF 1328, ON 1325
   CButton m_btnColor[kt::kStateCount];          // OFF 1329, ON 1326

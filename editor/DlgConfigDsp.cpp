@@ -1,8 +1,8 @@
 #include "DlgConfigDsp.h"
 
 #include "DeviceConfig.h"
-#include "InputString.h"
 #include "DlgConfigSelect.h"
+#include "InputString.h"
 
 #include <algorithm>
 
@@ -85,12 +85,10 @@ CDlgConfigDsp::CDlgConfigDsp(CWnd* pParent) : CTabDialog(IDD, pParent) {
   const std::pair<int, int> flicker[] = {
       {kFlickerAiButton, kFlickerAi}, {kFlickerDiButton, kFlickerDi}, {kFlickerOiButton, kFlickerOi}};
   for (auto [id, kind] : flicker) MapCommand(id, BN_CLICKED, [this, kind = kind] { OnBnClickedFlicker(kind); });
-  const std::pair<int, int> pages[] = {{kIdPagesTrend, CDlgConfigDsp::kPagesTrend},
-                                       {kIdPagesOverview, CDlgConfigDsp::kPagesOverview},
-                                       {kIdPagesAi, CDlgConfigDsp::kPagesAi},
-                                       {kIdPagesDi, CDlgConfigDsp::kPagesDi},
-                                       {kIdPagesOi, CDlgConfigDsp::kPagesOi},
-                                       {kIdPagesDo, CDlgConfigDsp::kPagesDo}};
+  const std::pair<int, int> pages[] = {
+      {kIdPagesTrend, CDlgConfigDsp::kPagesTrend}, {kIdPagesOverview, CDlgConfigDsp::kPagesOverview},
+      {kIdPagesAi, CDlgConfigDsp::kPagesAi},       {kIdPagesDi, CDlgConfigDsp::kPagesDi},
+      {kIdPagesOi, CDlgConfigDsp::kPagesOi},       {kIdPagesDo, CDlgConfigDsp::kPagesDo}};
   for (auto [id, kind] : pages) MapCommand(id, BN_CLICKED, [this, kind = kind] { OnBnClickedSwitchPages(kind); });
 }
 
@@ -191,24 +189,17 @@ void CDlgConfigDsp::SetupWakeupControls(int view, int type) {
       Empty(m_comboPage);
       Empty(m_comboChannel);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
 void CDlgConfigDsp::FillWakeupChannels(int type) {
   switch (type) {
     case kTypeAi:
-    case kTypeOi:
-      m_comboChannel.FillNumberedNames(4);
-      break;
+    case kTypeOi: m_comboChannel.FillNumberedNames(4); break;
     case kTypeDi:
-    case kTypeDo:
-      m_comboChannel.FillNumberedNames(2);
-      break;
-    default:
-      Empty(m_comboChannel);
-      break;
+    case kTypeDo: m_comboChannel.FillNumberedNames(2); break;
+    default: Empty(m_comboChannel); break;
   }
 }
 
@@ -272,10 +263,10 @@ void CDlgConfigDsp::UpdateEnables() {
     m_comboChannel.EnableWindow(TRUE);
   }
   if (m_radioSwitchEnable.GetCheck() == BST_CHECKED) {
-    for (CWnd* control : std::initializer_list<CWnd*>{
-             &m_editSwitchStart, &m_editSwitchInterval, &m_btnPagesTrend, &m_btnPagesOverview, &m_btnPagesAi,
-             &m_btnPagesDi, &m_btnPagesOi, &m_btnPagesDo, &m_checkEvent, &m_checkComment, &m_checkLogEve,
-             &m_checkLogSys, &m_checkLogCom}) {
+    for (CWnd* control :
+         std::initializer_list<CWnd*>{&m_editSwitchStart, &m_editSwitchInterval, &m_btnPagesTrend, &m_btnPagesOverview,
+                                      &m_btnPagesAi, &m_btnPagesDi, &m_btnPagesOi, &m_btnPagesDo, &m_checkEvent,
+                                      &m_checkComment, &m_checkLogEve, &m_checkLogSys, &m_checkLogCom}) {
       control->EnableWindow(TRUE);
     }
   }

@@ -14,8 +14,17 @@ class CDlgConfigDsp : public CTabDialog {
  public:
   enum { IDD = 198 };
   // Items of the "View" combo; the index is DISP.AUTOSTART.WAKEUP.
-  enum View { kViewTrend, kViewEvent, kViewComment, kViewOverview, kViewDigital, kViewLogEve, kViewLogSys,
-              kViewLogCom, kViewCount };
+  enum View {
+    kViewTrend,
+    kViewEvent,
+    kViewComment,
+    kViewOverview,
+    kViewDigital,
+    kViewLogEve,
+    kViewLogSys,
+    kViewLogCom,
+    kViewCount
+  };
   // The masks the selection dialog edits.
   enum Flicker { kFlickerAi, kFlickerDi, kFlickerOi };
   enum SwitchPages { kPagesTrend, kPagesOverview, kPagesAi, kPagesDi, kPagesOi, kPagesDo };
@@ -39,34 +48,34 @@ class CDlgConfigDsp : public CTabDialog {
   void OnBnClickedFlicker(int kind);
   void OnBnClickedSwitchPages(int kind);
 
-  CSelectCombo m_comboView;          // 1369
-  CSelectCombo m_comboSource;        // 1370
-  CSelectCombo m_comboChannel;       // 1371
-  CSelectCombo m_comboPage;          // 1372
-  CSelectCombo m_comboFlickerAi;     // 1416
-  CSelectCombo m_comboFlickerDi;     // 1423
-  CSelectCombo m_comboFlickerOi;     // 1425
-  CButton m_btnFlickerAi;            // 1406
-  CButton m_btnFlickerDi;            // 1409
-  CButton m_btnFlickerOi;            // 1410
-  CSelectButton m_radioSwitchDisable;  // 1391
-  CSelectButton m_radioSwitchEnable;   // 1392
+  CSelectCombo m_comboView;              // 1369
+  CSelectCombo m_comboSource;            // 1370
+  CSelectCombo m_comboChannel;           // 1371
+  CSelectCombo m_comboPage;              // 1372
+  CSelectCombo m_comboFlickerAi;         // 1416
+  CSelectCombo m_comboFlickerDi;         // 1423
+  CSelectCombo m_comboFlickerOi;         // 1425
+  CButton m_btnFlickerAi;                // 1406
+  CButton m_btnFlickerDi;                // 1409
+  CButton m_btnFlickerOi;                // 1410
+  CSelectButton m_radioSwitchDisable;    // 1391
+  CSelectButton m_radioSwitchEnable;     // 1392
   CInputNumberInt m_editSwitchStart;     // 1393
   CInputNumberInt m_editSwitchInterval;  // 1394
-  CButton m_btnPagesTrend;           // 1411
-  CButton m_btnPagesOverview;        // 1414
-  CButton m_btnPagesAi;              // 1415
-  CButton m_btnPagesDi;              // 1417
-  CButton m_btnPagesOi;              // 1418
-  CButton m_btnPagesDo;              // 1419
-  CButton m_checkEvent;              // 1420
-  CButton m_checkComment;            // 1429
-  CButton m_checkLogEve;             // 1430
-  CButton m_checkLogSys;             // 1431
-  CButton m_checkLogCom;             // 1432
-  CSelectCombo m_comboScreenSaver;   // 1390
-  CSelectCombo m_comboLanguage;      // 1407
-  CSelectCombo m_comboBrightness;    // 1408
+  CButton m_btnPagesTrend;               // 1411
+  CButton m_btnPagesOverview;            // 1414
+  CButton m_btnPagesAi;                  // 1415
+  CButton m_btnPagesDi;                  // 1417
+  CButton m_btnPagesOi;                  // 1418
+  CButton m_btnPagesDo;                  // 1419
+  CButton m_checkEvent;                  // 1420
+  CButton m_checkComment;                // 1429
+  CButton m_checkLogEve;                 // 1430
+  CButton m_checkLogSys;                 // 1431
+  CButton m_checkLogCom;                 // 1432
+  CSelectCombo m_comboScreenSaver;       // 1390
+  CSelectCombo m_comboLanguage;          // 1407
+  CSelectCombo m_comboBrightness;        // 1408
 };
 
 // "Setting error: Switch start time", "Setting error: Switch Interval".

@@ -41,4 +41,3 @@ void CDlgConfigLog::StoreSettings() {
   log.LOG.COM = kt::StoreSwitch(m_radioComEnable);
   log.ENCODE = static_cast<kt::u32>(m_comboEncode.GetCurItemOrZero());
 }
-

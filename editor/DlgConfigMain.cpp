@@ -190,12 +190,8 @@ void CDlgConfigMain::OnSaveFile() {
   if (dlg.DoModal() != IDOK) return;
 
   switch (kt::SaveDocumentFile(dlg.GetPathName(), buffer.get(), length)) {
-    case kt::SaveFileResult::CannotOpen:
-      AfxMessageBox(g_strConfigMainMessages[1], MB_ICONERROR);
-      break;
-    case kt::SaveFileResult::CannotSave:
-      AfxMessageBox(g_strConfigMainMessages[3], MB_ICONERROR);
-      break;
+    case kt::SaveFileResult::CannotOpen: AfxMessageBox(g_strConfigMainMessages[1], MB_ICONERROR); break;
+    case kt::SaveFileResult::CannotSave: AfxMessageBox(g_strConfigMainMessages[3], MB_ICONERROR); break;
     case kt::SaveFileResult::Saved:
       AfxMessageBox(g_strConfigMainMessages[2], MB_ICONINFORMATION);
       m_savedConfig = m_config;

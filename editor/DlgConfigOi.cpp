@@ -3,7 +3,6 @@
 #include "DlgOi.h"
 #include "DlgZone.h"
 
-
 const CString g_strOiOperationItems[18] = {
     QStringLiteral("Disable"),
     QStringLiteral("Addition/Subtraction"),

@@ -86,14 +86,14 @@ class CDlgConfigOi : public CChannelPage {
   kt::u32 m_nKeptType = 0;
 
   // m_listChannel is 1144.
-  CInputStringJis m_editName;       // 1145
-  CInputStringJis m_editComment;    // 1146
-  CSelectCombo m_comboPlace;        // 1147
-  CInputStringJis m_editUnit;       // 1148
-  CSelectCombo m_comboFunction;     // 1175
-  CSubDialogParent m_subDialogs;    // 1174
-  CSelectCombo m_comboPartition;    // 1149
-  CButton m_buttonEvent;            // 1168
+  CInputStringJis m_editName;     // 1145
+  CInputStringJis m_editComment;  // 1146
+  CSelectCombo m_comboPlace;      // 1147
+  CInputStringJis m_editUnit;     // 1148
+  CSelectCombo m_comboFunction;   // 1175
+  CSubDialogParent m_subDialogs;  // 1174
+  CSelectCombo m_comboPartition;  // 1149
+  CButton m_buttonEvent;          // 1168
   CInputString m_editZoneName[kt::kZoneCount];
   CInputNumberInt m_editDelay[kt::kZoneCount];
   CStatic m_staticColor[kt::kZoneCount];

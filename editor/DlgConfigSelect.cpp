@@ -34,10 +34,18 @@ void CDlgConfigSelect::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, kIdList, m_list);
 }
 
-void CDlgConfigSelect::AddChannelRows(const kt::AiChannelConfig* pAi) { AppendChannels(m_rows, "AI", pAi, kt::kAiCount); }
-void CDlgConfigSelect::AddChannelRows(const kt::DiChannelConfig* pDi) { AppendChannels(m_rows, "DI", pDi, kt::kDiCount); }
-void CDlgConfigSelect::AddChannelRows(const kt::OiChannelConfig* pOi) { AppendChannels(m_rows, "OI", pOi, kt::kOiCount); }
-void CDlgConfigSelect::AddChannelRows(const kt::DoChannelConfig* pDo) { AppendChannels(m_rows, "DO", pDo, kt::kDoCount); }
+void CDlgConfigSelect::AddChannelRows(const kt::AiChannelConfig* pAi) {
+  AppendChannels(m_rows, "AI", pAi, kt::kAiCount);
+}
+void CDlgConfigSelect::AddChannelRows(const kt::DiChannelConfig* pDi) {
+  AppendChannels(m_rows, "DI", pDi, kt::kDiCount);
+}
+void CDlgConfigSelect::AddChannelRows(const kt::OiChannelConfig* pOi) {
+  AppendChannels(m_rows, "OI", pOi, kt::kOiCount);
+}
+void CDlgConfigSelect::AddChannelRows(const kt::DoChannelConfig* pDo) {
+  AppendChannels(m_rows, "DO", pDo, kt::kDoCount);
+}
 
 void CDlgConfigSelect::AddChannelRows(const kt::MailFormConfig* pForm) {
   for (int i = 0; i < kt::kMailFormCount; ++i) m_rows.push_back(kt::FieldText(pForm[i].SUBJECT));

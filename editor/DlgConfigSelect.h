@@ -34,11 +34,11 @@ class CDlgConfigSelect : public CDialogEx {
   // Fillers: one row per entry of the record's array, given its first entry.
   // Channels show "AI1  " + name (likewise DI, OI, DO); mail templates show
   // their subject alone.
-  void AddChannelRows(const kt::AiChannelConfig* pAi);  // 4 rows
-  void AddChannelRows(const kt::DiChannelConfig* pDi);  // 2 rows
-  void AddChannelRows(const kt::OiChannelConfig* pOi);  // 4 rows
-  void AddChannelRows(const kt::DoChannelConfig* pDo);  // 2 rows
-  void AddChannelRows(const kt::MailFormConfig* pForm); // 4 rows
+  void AddChannelRows(const kt::AiChannelConfig* pAi);   // 4 rows
+  void AddChannelRows(const kt::DiChannelConfig* pDi);   // 2 rows
+  void AddChannelRows(const kt::OiChannelConfig* pOi);   // 4 rows
+  void AddChannelRows(const kt::DoChannelConfig* pDo);   // 2 rows
+  void AddChannelRows(const kt::MailFormConfig* pForm);  // 4 rows
 
   void OnBnClickedSelectAll();
   void OnBnClickedClear();
@@ -46,7 +46,7 @@ class CDlgConfigSelect : public CDialogEx {
   void OnNMDblclkList(NMHDR* pNMHDR, LRESULT* pResult);
 
   int m_nRowCount = 0;
-  CListCtrl m_list;                // 1407
+  CListCtrl m_list;  // 1407
   CString m_strTitle;
   std::vector<CString> m_rows;
   DWORD m_masks[4] = {0, 0, 0, 0};

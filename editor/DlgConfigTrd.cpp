@@ -5,9 +5,9 @@
 #include <climits>
 
 const CString g_strTrdErrors[6] = {
-    QStringLiteral("Setting error: Samples"),     QStringLiteral("Setting error: Pre trigger"),
+    QStringLiteral("Setting error: Samples"),      QStringLiteral("Setting error: Pre trigger"),
     QStringLiteral("Setting error: Post trigger"), QStringLiteral("Setting error: Upper limit"),
-    QStringLiteral("Setting error: Lower limit"), QStringLiteral("Setting error: Scaling 0% = 100%"),
+    QStringLiteral("Setting error: Lower limit"),  QStringLiteral("Setting error: Scaling 0% = 100%"),
 };
 
 namespace {
@@ -129,8 +129,7 @@ BOOL CDlgConfigTrd::OnInitDialog() {
            {"100ms", "500ms", "1sec", "2sec", "5sec", "10sec", "1min", "2min", "5min", "10min", "30min", "1hour"});
   AddItems(m_comboEncode, {"TRD", "CSV(UTF-8)", "CSV(Shift-JIS)"});
   AddItems(m_comboNormalMode, {"Samples", "Time"});
-  AddItems(m_comboInterval,
-           {"3min", "5min", "10min", "30min", "1hour", "6hour", "12hour", "1day", "1week", "1month"});
+  AddItems(m_comboInterval, {"3min", "5min", "10min", "30min", "1hour", "6hour", "12hour", "1day", "1week", "1month"});
   for (int h = 0; h < 24; ++h) m_comboHour.AddString(QString::number(h));
   AddItems(m_comboWeek, {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"});
   AddItems(m_comboTrigMode, {"Level", "Edge"});

@@ -52,22 +52,22 @@ class CDlgConfigTrd : public CTabDialog {
   int m_nCopyFilled = 0;  // 1 once a pen was copied
   kt::PenConfig m_copyPen{};
 
-  CSelectCombo m_comboAutoStart;       // 1108
-  CButton m_radioAutoDeleteDisable;    // 1332
-  CButton m_radioAutoDeleteEnable;     // 1333
-  CSelectCombo m_comboSpeed;           // 1109
-  CSelectCombo m_comboEncode;          // 1118
-  CSelectCombo m_comboNormalMode;      // 1110
-  CInputNumberInt m_editSamples;       // 1111
-  CSelectCombo m_comboInterval;        // 1112
-  CSelectCombo m_comboHour;            // 1113
-  CSelectCombo m_comboWeek;            // 1114
-  CSelectCombo m_comboTrigMode;        // 1117
-  CInputNumberInt m_editPre;           // 1115
-  CInputNumberInt m_editPost;          // 1116
-  CSelectList m_listPen;               // 1125
-  CSelectCombo m_comboSource;          // 1119
-  CSelectCombo m_comboChannel;         // 1151
+  CSelectCombo m_comboAutoStart;                    // 1108
+  CButton m_radioAutoDeleteDisable;                 // 1332
+  CButton m_radioAutoDeleteEnable;                  // 1333
+  CSelectCombo m_comboSpeed;                        // 1109
+  CSelectCombo m_comboEncode;                       // 1118
+  CSelectCombo m_comboNormalMode;                   // 1110
+  CInputNumberInt m_editSamples;                    // 1111
+  CSelectCombo m_comboInterval;                     // 1112
+  CSelectCombo m_comboHour;                         // 1113
+  CSelectCombo m_comboWeek;                         // 1114
+  CSelectCombo m_comboTrigMode;                     // 1117
+  CInputNumberInt m_editPre;                        // 1115
+  CInputNumberInt m_editPost;                       // 1116
+  CSelectList m_listPen;                            // 1125
+  CSelectCombo m_comboSource;                       // 1119
+  CSelectCombo m_comboChannel;                      // 1151
   CInputNumberFloatApp<CDlgConfigTrd> m_editUpper;  // 1120
   CInputNumberFloatApp<CDlgConfigTrd> m_editLower;  // 1121
   COLORREF m_penColor = 0;

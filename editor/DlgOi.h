@@ -70,11 +70,11 @@ class CDlgOiOperands : public CSubDialogChild {
   virtual void StoreFields(kt::OiParamConfig&) {}
 };
 
-#define KT_OI_DIALOG(Name, idd)                 \
-  class Name : public CDlgOiOperands {          \
-   public:                                      \
-    enum { IDD = idd };                         \
-    Name();                                     \
+#define KT_OI_DIALOG(Name, idd)        \
+  class Name : public CDlgOiOperands { \
+   public:                             \
+    enum { IDD = idd };                \
+    Name();                            \
   };
 
 KT_OI_DIALOG(CDlgOiAdd, 192)
@@ -111,8 +111,8 @@ class CDlgOiDelay : public CDlgOiOperands {
  public:
   enum { IDD = 174 };
   CDlgOiDelay();
-  CInputNumberUint m_editTime;     // 1263
-  CInputNumberFloat m_editGain;    // 1265
+  CInputNumberUint m_editTime;   // 1263
+  CInputNumberFloat m_editGain;  // 1265
 
  protected:
   void BindFields(CDataExchange* pDX) override;
@@ -127,11 +127,11 @@ class CDlgOiAnasum : public CDlgOiOperands {
  public:
   enum { IDD = 180 };
   CDlgOiAnasum();
-  COiParamAiOi m_comboInput;        // 1283
-  CSelectCombo m_comboInputNo;      // 1284
-  CInputNumberFloat m_editRate;     // 1286
-  CSelectCombo m_comboUnit;         // 1285
-  CInputNumberFloat m_editCutout;   // 1257
+  COiParamAiOi m_comboInput;       // 1283
+  CSelectCombo m_comboInputNo;     // 1284
+  CInputNumberFloat m_editRate;    // 1286
+  CSelectCombo m_comboUnit;        // 1285
+  CInputNumberFloat m_editCutout;  // 1257
 
  protected:
   void BindFields(CDataExchange* pDX) override;

@@ -30,10 +30,16 @@ constexpr BasicRow kBasicRows[kt::kZoneCount] = {
 
 // Rows from Zone 5 down to Zone 1, as the templates show them.
 constexpr CDlgZoneLevelPage::Row kUpperRows[4] = {
-    {4, 1138, 1350, 1465}, {3, 1137, 1349, 1464}, {2, 1136, 1348, 1463}, {1, 1135, 1347, 1462},
+    {4, 1138, 1350, 1465},
+    {3, 1137, 1349, 1464},
+    {2, 1136, 1348, 1463},
+    {1, 1135, 1347, 1462},
 };
 constexpr CDlgZoneLevelPage::Row kLowerRows[4] = {
-    {3, 1140, 1368, 1466}, {2, 1141, 1367, 1465}, {1, 1142, 1366, 1464}, {0, 1143, 1365, 1463},
+    {3, 1140, 1368, 1466},
+    {2, 1141, 1367, 1465},
+    {1, 1142, 1366, 1464},
+    {0, 1143, 1365, 1463},
 };
 
 // The message input's field holds 32 characters; the record's 97 bytes take

@@ -45,7 +45,7 @@ class CDlgZoneT1 : public CTabDialog {
 class CDlgZoneLevelPage : public CTabDialog {
  public:
   struct Row {
-    int zone;     // 0-4, the ZONE entry
+    int zone;  // 0-4, the ZONE entry
     int edit;
     int button;
     int check;

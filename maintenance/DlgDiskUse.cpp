@@ -1,11 +1,11 @@
 #include "DlgDiskUse.h"
 
+#include <locale.h>
 #include <cerrno>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 namespace {
 constexpr int kIdSpace = 1458;
@@ -15,8 +15,7 @@ constexpr int kTextLimit = 32;
 // "%W.3f" (or "%W.0f"), "C" locale, right-aligned in W characters.
 std::string FixedText(double value, int precision, int width) {
   char buffer[400];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
   std::string text = result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("inf");
   if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
   return text;

@@ -21,11 +21,11 @@ CString StampWithMilliseconds(const kt::u16 (&t)[kt::kLogTimeCount]) {
 // The whole family's load: request, reader on 32 cleared entries, one line
 // per used entry.
 template <class Entry>
-BOOL LoadLogText(const char* path, kt::u32 (*reader)(Entry*, const char*, std::size_t),
-                 CString (*format)(const Entry&), CString& text, BOOL bPrompt, const CString* query) {
+BOOL LoadLogText(const char* path, kt::u32 (*reader)(Entry*, const char*, std::size_t), CString (*format)(const Entry&),
+                 CString& text, BOOL bPrompt, const CString* query) {
   std::vector<Entry> entries(kt::kLogEntryCount);  // value-initialised: every year 0
-  if (!kt::ReadDeviceDocument(QString::fromLatin1(path), query ? *query : QString(), bPrompt != FALSE,
-                              entries.data(), reader))
+  if (!kt::ReadDeviceDocument(QString::fromLatin1(path), query ? *query : QString(), bPrompt != FALSE, entries.data(),
+                              reader))
     return FALSE;
   text.clear();
   for (const Entry& e : entries) {
@@ -43,15 +43,15 @@ CString FormatComLogLine(const kt::ComLogEntry& e) {
 }
 
 CString FormatEventLogLine(const kt::EventLogEntry& e) {
-  return StampWithMilliseconds(e.Time) + u' ' + kt::FieldText(e.Type) + u' ' + QString::number(int{e.No} + 1) +
-         u' ' + kt::FieldText(e.Name) + u' ' + kt::FieldText(e.Comment) + u' ' + kt::FieldText(e.Message) +
+  return StampWithMilliseconds(e.Time) + u' ' + kt::FieldText(e.Type) + u' ' + QString::number(int{e.No} + 1) + u' ' +
+         kt::FieldText(e.Name) + u' ' + kt::FieldText(e.Comment) + u' ' + kt::FieldText(e.Message) +
          QStringLiteral("\r\n");
 }
 
 CString FormatSystemLogLine(const kt::SystemLogEntry& e) {
   const kt::u16(&t)[kt::kLogTimeCount] = e.Time;
-  return QString::asprintf("%d/%02d/%02d %02d:%02d:%02d ", int{t[kYear]}, int{t[kMonth]}, int{t[kDay]},
-                           int{t[kHour]}, int{t[kMinute]}, int{t[kSecond]}) +
+  return QString::asprintf("%d/%02d/%02d %02d:%02d:%02d ", int{t[kYear]}, int{t[kMonth]}, int{t[kDay]}, int{t[kHour]},
+                           int{t[kMinute]}, int{t[kSecond]}) +
          kt::FieldText(e.Message) + QStringLiteral("\r\n");
 }
 

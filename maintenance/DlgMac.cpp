@@ -20,9 +20,9 @@ void CDlgMac::SetInfo(const kt::DeviceInfo& info) {
   // The version numbers are 0..65535 once the reader accepted them.
   m_strVersion = QString::asprintf("Ver%d.%d.%d (%d)", static_cast<int>(info.MAJ), static_cast<int>(info.MIN),
                                    static_cast<int>(info.SUB), static_cast<int>(info.CPU));
-  m_strMac = QString::asprintf("%02X-%02X-%02X-%02X-%02X-%02X", unsigned{info.MAC[0]}, unsigned{info.MAC[1]},
-                               unsigned{info.MAC[2]}, unsigned{info.MAC[3]}, unsigned{info.MAC[4]},
-                               unsigned{info.MAC[5]});
+  m_strMac =
+      QString::asprintf("%02X-%02X-%02X-%02X-%02X-%02X", unsigned{info.MAC[0]}, unsigned{info.MAC[1]},
+                        unsigned{info.MAC[2]}, unsigned{info.MAC[3]}, unsigned{info.MAC[4]}, unsigned{info.MAC[5]});
   m_strIpAddress = AddressText(info.IPADDRESS);
   m_strSubnetMask = AddressText(info.SUBNETMASK);
   m_strDefaultGateway = AddressText(info.DEFAULTGATEWAY);

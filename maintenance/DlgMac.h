@@ -16,8 +16,8 @@ class CDlgMac : public CNormalDialog {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
 
-  CString m_strVersion;  // "Ver1.2.3 (17)"
-  CString m_strMac;      // "00-11-22-AB-CD-EF"
+  CString m_strVersion;    // "Ver1.2.3 (17)"
+  CString m_strMac;        // "00-11-22-AB-CD-EF"
   CString m_strIpAddress;  // "192-168-1-20", and the same form below
   CString m_strSubnetMask;
   CString m_strDefaultGateway;

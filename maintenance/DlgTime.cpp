@@ -118,7 +118,7 @@ void CDlgTime::OnBnClickedUpload() {
       return;
     }
   }
-  const CString query = QString::asprintf("?year=%d&mon=%d&day=%d&hour=%d&min=%d&sec=%d", year + kFirstYear,
-                                          month + 1, day + 1, hour, minute, second);
+  const CString query = QString::asprintf("?year=%d&mon=%d&day=%d&hour=%d&min=%d&sec=%d", year + kFirstYear, month + 1,
+                                          day + 1, hour, minute, second);
   kt::ShowHttpResult(kt::HttpGetCommand(QStringLiteral("/adjust_time.json"), query, false));
 }

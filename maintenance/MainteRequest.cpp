@@ -2,9 +2,7 @@
 
 namespace kt {
 
-bool ConfirmAction(const QString& text) {
-  return AfxMessageBox(text, MB_OKCANCEL | MB_ICONQUESTION) != IDCANCEL;
-}
+bool ConfirmAction(const QString& text) { return AfxMessageBox(text, MB_OKCANCEL | MB_ICONQUESTION) != IDCANCEL; }
 
 void ShowInformation(const QString& text) { AfxMessageBox(text, MB_OK | MB_ICONINFORMATION); }
 

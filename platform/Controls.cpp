@@ -485,7 +485,8 @@ int CListCtrl::InsertColumn(int nCol, const QString& heading, int nFormat, int n
   int at = nCol < 0 || nCol > t->columnCount() ? t->columnCount() : nCol;
   t->insertColumn(at);
   auto* head = new QTableWidgetItem(heading);
-  Qt::Alignment align = nFormat == LVCFMT_RIGHT ? Qt::AlignRight : (nFormat == LVCFMT_CENTER ? Qt::AlignHCenter : Qt::AlignLeft);
+  Qt::Alignment align =
+      nFormat == LVCFMT_RIGHT ? Qt::AlignRight : (nFormat == LVCFMT_CENTER ? Qt::AlignHCenter : Qt::AlignLeft);
   head->setTextAlignment(align | Qt::AlignVCenter);
   t->setHorizontalHeaderItem(at, head);
   if (nWidth >= 0) t->setColumnWidth(at, nWidth);
@@ -554,10 +555,10 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
   QModelIndex index = t->model()->index(nItem, 0);
   if (nMask & LVIS_SELECTED) {
     auto flags = QItemSelectionModel::Rows |
-                 ((nState & LVIS_SELECTED) ? (t->selectionMode() == QAbstractItemView::SingleSelection
-                                                  ? QItemSelectionModel::ClearAndSelect
-                                                  : QItemSelectionModel::Select)
-                                           : QItemSelectionModel::Deselect);
+                 ((nState & LVIS_SELECTED)
+                      ? (t->selectionMode() == QAbstractItemView::SingleSelection ? QItemSelectionModel::ClearAndSelect
+                                                                                  : QItemSelectionModel::Select)
+                      : QItemSelectionModel::Deselect);
     t->selectionModel()->select(index, flags);
   }
   if ((nMask & LVIS_FOCUSED) && (nState & LVIS_FOCUSED)) {

@@ -10,8 +10,8 @@ class CStatic : public CWnd {};
 // Push button, check box or radio button.
 class CButton : public CWnd {
  public:
-  int GetCheck() const;        // BST_CHECKED or BST_UNCHECKED
-  void SetCheck(int nCheck);   // notifies nobody
+  int GetCheck() const;       // BST_CHECKED or BST_UNCHECKED
+  void SetCheck(int nCheck);  // notifies nobody
 };
 
 // Edit control, single- or multi-line. The text of a multi-line edit has
@@ -29,8 +29,8 @@ class CEdit : public CWnd {
   BOOL IsReadOnly() const;
   void SetLimitText(UINT nMax);  // 0: no limit of its own
   void LimitText(UINT nMax = 0) { SetLimitText(nMax); }
-  void ScrollCaret();            // scrolls the caret into view
-  void Paste();                  // through the paste hook, as a user's paste
+  void ScrollCaret();  // scrolls the caret into view
+  void Paste();        // through the paste hook, as a user's paste
   BOOL IsMultiLine() const;
 };
 
@@ -38,11 +38,11 @@ class CComboBox : public CWnd {
  public:
   int AddString(const QString& text);  // returns its index; the selection stays
   int InsertString(int nIndex, const QString& text);
-  int DeleteString(UINT nIndex);       // returns the count left, or CB_ERR
+  int DeleteString(UINT nIndex);  // returns the count left, or CB_ERR
   void ResetContent();
   int GetCount() const;
-  int GetCurSel() const;               // CB_ERR when none
-  int SetCurSel(int nSelect);          // -1 clears; returns nSelect, or CB_ERR when out of range (clears too)
+  int GetCurSel() const;       // CB_ERR when none
+  int SetCurSel(int nSelect);  // -1 clears; returns nSelect, or CB_ERR when out of range (clears too)
   int GetLBText(int nIndex, QString& text) const;
   QString GetLBText(int nIndex) const;
   int SetItemData(int nIndex, DWORD_PTR data);
@@ -59,8 +59,8 @@ class CListBox : public CWnd {
   int DeleteString(UINT nIndex);
   void ResetContent();
   int GetCount() const;
-  int GetCurSel() const;         // LB_ERR when none
-  int SetCurSel(int nSelect);    // -1 clears; notifies nobody
+  int GetCurSel() const;       // LB_ERR when none
+  int SetCurSel(int nSelect);  // -1 clears; notifies nobody
   int GetText(int nIndex, QString& text) const;
   QString GetText(int nIndex) const;
   int SetItemData(int nIndex, DWORD_PTR data);
@@ -125,7 +125,7 @@ class CTabCtrl : public CWnd {
 class CIPAddressCtrl : public CWnd {
  public:
   void SetAddress(BYTE b0, BYTE b1, BYTE b2, BYTE b3);
-  void SetAddress(DWORD dwAddress);  // first field in the top byte
+  void SetAddress(DWORD dwAddress);                              // first field in the top byte
   int GetAddress(BYTE& b0, BYTE& b1, BYTE& b2, BYTE& b3) const;  // number of filled fields
   int GetAddress(DWORD& dwAddress) const;
   void ClearAddress();

@@ -44,9 +44,7 @@ UINT DialogKey(const QKeyEvent* ev) {
   }
 }
 
-int MulDiv(int a, int b, int c) {
-  return static_cast<int>(std::lround(static_cast<double>(a) * b / c));
-}
+int MulDiv(int a, int b, int c) { return static_cast<int>(std::lround(static_cast<double>(a) * b / c)); }
 
 }  // namespace
 
@@ -334,18 +332,12 @@ void CDialog::Build(const res::DialogTemplate& t, QWidget* host, bool child) {
 
     switch (c.kind) {
       case res::Kind::GroupBox:
-      case res::Kind::Frame:
-        backgrounds.push_back(w);
-        [[fallthrough]];
-      case res::Kind::Static:
-        w->setFocusPolicy(Qt::NoFocus);
-        break;
+      case res::Kind::Frame: backgrounds.push_back(w); [[fallthrough]];
+      case res::Kind::Static: w->setFocusPolicy(Qt::NoFocus); break;
       case res::Kind::IpAddress:
         w->setFocusPolicy((c.style & res::WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
         break;
-      default:
-        w->setFocusPolicy((c.style & res::WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-        break;
+      default: w->setFocusPolicy((c.style & res::WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus); break;
     }
     if (w->focusPolicy() & Qt::TabFocus) {
       if (prevFocus) QWidget::setTabOrder(prevFocus, w);

@@ -124,8 +124,8 @@ int ScrollBarValueAt(QScrollBar* bar, const QPoint& pos) {
   opt.singleStep = bar->singleStep();
   opt.pageStep = bar->pageStep();
   const bool horizontal = bar->orientation() == Qt::Horizontal;
-  opt.upsideDown = horizontal ? bar->invertedAppearance() != (bar->layoutDirection() == Qt::RightToLeft)
-                              : bar->invertedAppearance();
+  opt.upsideDown =
+      horizontal ? bar->invertedAppearance() != (bar->layoutDirection() == Qt::RightToLeft) : bar->invertedAppearance();
   QStyle* style = bar->style();
   const QRect groove = style->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarGroove, bar);
   const QRect slider = style->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
@@ -201,8 +201,8 @@ void RouteScrollBarMenusThroughSeam() {
 // ---------------------------------------------------------------------------
 // CFileDialog
 
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, const QString& lpszDefExt, const QString& lpszFileName,
-                         DWORD dwFlags, const QString& lpszFilter, CWnd*, DWORD, BOOL)
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, const QString& lpszDefExt, const QString& lpszFileName, DWORD dwFlags,
+                         const QString& lpszFilter, CWnd*, DWORD, BOOL)
     : m_open(bOpenFileDialog != FALSE),
       m_defExt(lpszDefExt),
       m_fileName(lpszFileName),

@@ -61,9 +61,9 @@ class CFileDialog {
   CFileDialog(BOOL bOpenFileDialog, const QString& lpszDefExt = {}, const QString& lpszFileName = {},
               DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const QString& lpszFilter = {},
               CWnd* pParentWnd = nullptr, DWORD dwSize = 0, BOOL bVistaStyle = TRUE);
-  INT_PTR DoModal();               // IDOK or IDCANCEL
+  INT_PTR DoModal();                              // IDOK or IDCANCEL
   QString GetPathName() const { return m_path; }  // full path
-  QString GetFileName() const;     // name without folder
+  QString GetFileName() const;                    // name without folder
 
  private:
   bool m_open;

@@ -16,8 +16,8 @@ class QWidget;
 namespace kt {
 
 struct MessageBoxRequest {
-  QString text;     // as passed, line breaks and all
-  QString caption;  // the application name
+  QString text;          // as passed, line breaks and all
+  QString caption;       // the application name
   UINT buttons = MB_OK;  // MB_OK or MB_OKCANCEL
   UINT icon = 0;         // MB_ICONERROR, MB_ICONWARNING, MB_ICONINFORMATION, MB_ICONQUESTION
 };
@@ -31,21 +31,21 @@ struct MenuItem {
 
 struct MenuRequest {
   std::vector<MenuItem> items;
-  CPoint point;          // screen coordinates
-  CWnd* owner = nullptr; // the window that gets the command
+  CPoint point;           // screen coordinates
+  CWnd* owner = nullptr;  // the window that gets the command
 };
 
 struct FileDialogRequest {
-  bool open = true;      // FALSE: a save dialog
-  QString defaultExt;    // without the dot
-  QString fileName;      // initial name or path
-  QString filter;        // "Name|*.ext|...||"
-  DWORD flags = 0;       // OFN_...
+  bool open = true;    // FALSE: a save dialog
+  QString defaultExt;  // without the dot
+  QString fileName;    // initial name or path
+  QString filter;      // "Name|*.ext|...||"
+  DWORD flags = 0;     // OFN_...
 };
 
 struct ColorDialogRequest {
   COLORREF initial = 0;
-  DWORD flags = 0;       // CC_RGBINIT when the initial colour is preset
+  DWORD flags = 0;  // CC_RGBINIT when the initial colour is preset
 };
 
 class ModalHandler {

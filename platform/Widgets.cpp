@@ -55,7 +55,8 @@ QRect KtTabCtrl::DisplayRect(const QRect& client) const {
 
 QRect KtTabCtrl::WindowRect(const QRect& display) const {
   int barHeight = m_bar->sizeHint().height();
-  return QRect(display.left() - 2, display.top() - barHeight - 2, display.width() + 4, display.height() + barHeight + 4);
+  return QRect(display.left() - 2, display.top() - barHeight - 2, display.width() + 4,
+               display.height() + barHeight + 4);
 }
 
 void KtTabCtrl::resizeEvent(QResizeEvent*) { m_bar->setGeometry(0, 0, width(), m_bar->sizeHint().height()); }
@@ -199,10 +200,8 @@ QItemSelectionModel::SelectionFlags KtListView::selectionCommand(const QModelInd
     switch (ev->type()) {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:
-      case QEvent::MouseButtonDblClick:
-        return QItemSelectionModel::NoUpdate;
-      default:
-        break;
+      case QEvent::MouseButtonDblClick: return QItemSelectionModel::NoUpdate;
+      default: break;
     }
   }
   return QTableWidget::selectionCommand(index, ev);

@@ -54,7 +54,12 @@ struct CRect {
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
   bool IsRectEmpty() const { return right <= left || bottom <= top; }
-  void OffsetRect(int dx, int dy) { left += dx; right += dx; top += dy; bottom += dy; }
+  void OffsetRect(int dx, int dy) {
+    left += dx;
+    right += dx;
+    top += dy;
+    bottom += dy;
+  }
   bool PtInRect(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
   bool operator==(const CRect&) const = default;
 };

@@ -239,8 +239,7 @@ QWidget* InputWidget(QWidget* w) {
 
 void ApplyColors(QWidget* painted) {
   QWidget* target = painted;  // the widget whose palette we set
-  if (auto* view = qobject_cast<QAbstractScrollArea*>(painted->parentWidget());
-      view && view->viewport() == painted) {
+  if (auto* view = qobject_cast<QAbstractScrollArea*>(painted->parentWidget()); view && view->viewport() == painted) {
     target = view;
   }
   bool editLike = qobject_cast<QLineEdit*>(target) || qobject_cast<QPlainTextEdit*>(target);
@@ -307,8 +306,7 @@ class HookFilter : public QObject {
         }
         return false;
       }
-      default:
-        break;
+      default: break;
     }
     if (!wnd) return false;
     QPointer<QWidget> alive(w);
@@ -352,20 +350,13 @@ class HookFilter : public QObject {
         wnd->OnMouseMove(CPoint(p.x(), p.y()));
         return false;
       }
-      case QEvent::Leave:
-        wnd->OnMouseLeave();
-        return false;
-      case QEvent::FocusIn:
-        wnd->OnSetFocus();
-        return false;
-      case QEvent::FocusOut:
-        wnd->OnKillFocus();
-        return false;
+      case QEvent::Leave: wnd->OnMouseLeave(); return false;
+      case QEvent::FocusIn: wnd->OnSetFocus(); return false;
+      case QEvent::FocusOut: wnd->OnKillFocus(); return false;
       case QEvent::EnabledChange:
         if (w == inputWidget) wnd->OnEnable(w->isEnabled() ? TRUE : FALSE);
         return false;
-      default:
-        return false;
+      default: return false;
     }
   }
 };
@@ -486,9 +477,7 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
   return wasDisabled;
 }
 
-BOOL CWnd::IsWindowEnabled() const {
-  return m_hWnd && !m_hWnd->testAttribute(Qt::WA_ForceDisabled) ? TRUE : FALSE;
-}
+BOOL CWnd::IsWindowEnabled() const { return m_hWnd && !m_hWnd->testAttribute(Qt::WA_ForceDisabled) ? TRUE : FALSE; }
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
   if (!m_hWnd) return FALSE;

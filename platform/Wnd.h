@@ -110,11 +110,11 @@ class CWnd {
   virtual QString GetWindowText() const;
   void GetWindowText(QString& text) const { text = GetWindowText(); }
   int GetWindowTextLength() const { return static_cast<int>(GetWindowText().size()); }
-  CWnd* SetFocus();                        // returns the window that had it
+  CWnd* SetFocus();  // returns the window that had it
   static CWnd* GetFocus();
   void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
   void MoveWindow(const CRect& rect, BOOL bRepaint = TRUE);
-  void GetWindowRect(CRect* rect) const;   // screen coordinates
+  void GetWindowRect(CRect* rect) const;  // screen coordinates
   void GetClientRect(CRect* rect) const;
   void ScreenToClient(CPoint* point) const;
   void ScreenToClient(CRect* rect) const;
@@ -126,8 +126,8 @@ class CWnd {
   void SetRedraw(BOOL bRedraw = TRUE);
   CWnd* GetParent() const;
   int GetDlgCtrlID() const;
-  CWnd* GetDlgItem(int nID) const;  // nullptr when there is no such control
-  CWnd* GetWindow(UINT nCmd) const; // GW_CHILD: the first child (a combo box's edit part)
+  CWnd* GetDlgItem(int nID) const;   // nullptr when there is no such control
+  CWnd* GetWindow(UINT nCmd) const;  // GW_CHILD: the first child (a combo box's edit part)
   void SetDlgItemText(int nID, const QString& text);
   QString GetDlgItemText(int nID) const;
   UINT IsDlgButtonChecked(int nID) const;
@@ -151,14 +151,36 @@ class CWnd {
   // change of its text, also SetWindowText with the same text.
   void MapCommand(int nID, UINT nCode, std::function<void()> handler);
   void MapNotify(int nID, UINT nCode, std::function<void(NMHDR*, LRESULT*)> handler);
-  template <class T> void ON_BN_CLICKED(int nID, void (T::*fn)()) { MapCommand(nID, BN_CLICKED, Bind(fn)); }
-  template <class T> void ON_COMMAND(int nID, void (T::*fn)()) { MapCommand(nID, 0, Bind(fn)); }
-  template <class T> void ON_EN_CHANGE(int nID, void (T::*fn)()) { MapCommand(nID, EN_CHANGE, Bind(fn)); }
-  template <class T> void ON_EN_UPDATE(int nID, void (T::*fn)()) { MapCommand(nID, EN_UPDATE, Bind(fn)); }
-  template <class T> void ON_CBN_SELCHANGE(int nID, void (T::*fn)()) { MapCommand(nID, CBN_SELCHANGE, Bind(fn)); }
-  template <class T> void ON_LBN_SELCHANGE(int nID, void (T::*fn)()) { MapCommand(nID, LBN_SELCHANGE, Bind(fn)); }
-  template <class T> void ON_CONTROL(UINT nCode, int nID, void (T::*fn)()) { MapCommand(nID, nCode, Bind(fn)); }
-  template <class T> void ON_NOTIFY(UINT nCode, int nID, void (T::*fn)(NMHDR*, LRESULT*)) {
+  template <class T>
+  void ON_BN_CLICKED(int nID, void (T::*fn)()) {
+    MapCommand(nID, BN_CLICKED, Bind(fn));
+  }
+  template <class T>
+  void ON_COMMAND(int nID, void (T::*fn)()) {
+    MapCommand(nID, 0, Bind(fn));
+  }
+  template <class T>
+  void ON_EN_CHANGE(int nID, void (T::*fn)()) {
+    MapCommand(nID, EN_CHANGE, Bind(fn));
+  }
+  template <class T>
+  void ON_EN_UPDATE(int nID, void (T::*fn)()) {
+    MapCommand(nID, EN_UPDATE, Bind(fn));
+  }
+  template <class T>
+  void ON_CBN_SELCHANGE(int nID, void (T::*fn)()) {
+    MapCommand(nID, CBN_SELCHANGE, Bind(fn));
+  }
+  template <class T>
+  void ON_LBN_SELCHANGE(int nID, void (T::*fn)()) {
+    MapCommand(nID, LBN_SELCHANGE, Bind(fn));
+  }
+  template <class T>
+  void ON_CONTROL(UINT nCode, int nID, void (T::*fn)()) {
+    MapCommand(nID, nCode, Bind(fn));
+  }
+  template <class T>
+  void ON_NOTIFY(UINT nCode, int nID, void (T::*fn)(NMHDR*, LRESULT*)) {
     MapNotify(nID, nCode, [this, fn](NMHDR* h, LRESULT* r) { (static_cast<T*>(this)->*fn)(h, r); });
   }
 
@@ -180,10 +202,10 @@ class CWnd {
   virtual HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
   // Input hooks of a control. Those returning BOOL return TRUE to let the
   // widget handle the input as usual and FALSE to drop it.
-  virtual BOOL OnChar(UINT nChar);       // a typed character (not with Ctrl)
-  virtual BOOL OnKeyDown(UINT nVirtKey); // VK_...; 0 for keys without a VK here
+  virtual BOOL OnChar(UINT nChar);        // a typed character (not with Ctrl)
+  virtual BOOL OnKeyDown(UINT nVirtKey);  // VK_...; 0 for keys without a VK here
   virtual void OnKeyUp(UINT nVirtKey);
-  virtual BOOL OnPaste();                // Ctrl+V or the context menu's Paste
+  virtual BOOL OnPaste();                                                   // Ctrl+V or the context menu's Paste
   virtual BOOL OnMouseDown(UINT nButton, CPoint point, BOOL bDoubleClick);  // MK_...; client coordinates
   virtual void OnMouseUp(UINT nButton, CPoint point);
   virtual void OnMouseMove(CPoint point);
@@ -205,7 +227,8 @@ class CWnd {
   QPointer<QWidget> m_hWnd;
 
  private:
-  template <class T> std::function<void()> Bind(void (T::*fn)()) {
+  template <class T>
+  std::function<void()> Bind(void (T::*fn)()) {
     return [this, fn] { (static_cast<T*>(this)->*fn)(); };
   }
   friend struct WndAccess;

@@ -12,17 +12,17 @@ class QAbstractButton;
 namespace kt::detail {
 
 // Widget properties.
-inline constexpr const char* kPropWnd = "kt_cwnd";              // permanent CWnd*
-inline constexpr const char* kPropTemp = "kt_temp";             // temporary wrapper CWnd*
-inline constexpr const char* kPropId = "kt_id";                 // control id
-inline constexpr const char* kPropKind = "kt_kind";             // kt::res::Kind + 1
-inline constexpr const char* kPropDialog = "kt_dialog";         // a dialog's own widget
-inline constexpr const char* kPropQuiet = "kt_quiet";           // >0: changes made by code
-inline constexpr const char* kPropColorOwner = "kt_color_owner";// QWidget* asked for colours
-inline constexpr const char* kPropInputOwner = "kt_input_owner";// QWidget* that gets input hooks
+inline constexpr const char* kPropWnd = "kt_cwnd";                // permanent CWnd*
+inline constexpr const char* kPropTemp = "kt_temp";               // temporary wrapper CWnd*
+inline constexpr const char* kPropId = "kt_id";                   // control id
+inline constexpr const char* kPropKind = "kt_kind";               // kt::res::Kind + 1
+inline constexpr const char* kPropDialog = "kt_dialog";           // a dialog's own widget
+inline constexpr const char* kPropQuiet = "kt_quiet";             // >0: changes made by code
+inline constexpr const char* kPropColorOwner = "kt_color_owner";  // QWidget* asked for colours
+inline constexpr const char* kPropInputOwner = "kt_input_owner";  // QWidget* that gets input hooks
 inline constexpr const char* kPropHooked = "kt_hooked";
 inline constexpr const char* kPropColored = "kt_colored";
-inline constexpr const char* kPropDefault = "kt_default";       // the default push button
+inline constexpr const char* kPropDefault = "kt_default";  // the default push button
 
 [[noreturn]] void Fatal(const QString& message);
 

@@ -27,25 +27,25 @@ inline constexpr std::uint32_t WS_HSCROLL = 1u << 5;
 inline constexpr std::uint32_t WS_BORDER = 1u << 6;
 
 // Dialog styles.
-inline constexpr std::uint32_t WS_CHILD = 1u << 8;        // a page or sub-dialog inside another window
+inline constexpr std::uint32_t WS_CHILD = 1u << 8;  // a page or sub-dialog inside another window
 inline constexpr std::uint32_t WS_CAPTION = 1u << 9;
-inline constexpr std::uint32_t WS_SYSMENU = 1u << 10;     // has a close box
+inline constexpr std::uint32_t WS_SYSMENU = 1u << 10;  // has a close box
 inline constexpr std::uint32_t WS_MINIMIZEBOX = 1u << 11;
 inline constexpr std::uint32_t DS_MODALFRAME = 1u << 12;
 inline constexpr std::uint32_t DS_CENTER = 1u << 13;
 
 // Control styles (meaning depends on the kind).
-inline constexpr std::uint32_t ES_CENTER = 1u << 16;      // edit, static: centred text
-inline constexpr std::uint32_t ES_RIGHT = 1u << 17;       // edit, static: right-aligned text
+inline constexpr std::uint32_t ES_CENTER = 1u << 16;  // edit, static: centred text
+inline constexpr std::uint32_t ES_RIGHT = 1u << 17;   // edit, static: right-aligned text
 inline constexpr std::uint32_t ES_READONLY = 1u << 18;
 inline constexpr std::uint32_t ES_MULTILINE = 1u << 19;
-inline constexpr std::uint32_t ES_WANTRETURN = 1u << 20;  // multi-line: Enter makes a new line
-inline constexpr std::uint32_t ES_AUTOHSCROLL = 1u << 21; // multi-line: no word wrap
+inline constexpr std::uint32_t ES_WANTRETURN = 1u << 20;   // multi-line: Enter makes a new line
+inline constexpr std::uint32_t ES_AUTOHSCROLL = 1u << 21;  // multi-line: no word wrap
 inline constexpr std::uint32_t ES_AUTOVSCROLL = 1u << 22;
 inline constexpr std::uint32_t SS_CENTER = ES_CENTER;
 inline constexpr std::uint32_t SS_RIGHT = ES_RIGHT;
-inline constexpr std::uint32_t LVS_SINGLESEL = 1u << 23;       // list view
-inline constexpr std::uint32_t LVS_SHOWSELALWAYS = 1u << 24;   // list view
+inline constexpr std::uint32_t LVS_SINGLESEL = 1u << 23;      // list view
+inline constexpr std::uint32_t LVS_SHOWSELALWAYS = 1u << 24;  // list view
 inline constexpr std::uint32_t LBS_NOINTEGRALHEIGHT = 1u << 25;
 
 // What widget a control becomes.
@@ -68,7 +68,7 @@ enum class Kind : std::uint8_t {
 };
 
 struct ControlTemplate {
-  int id;               // -1 for labels that nobody looks up
+  int id;  // -1 for labels that nobody looks up
   Kind kind;
   const char* caption;  // UTF-8
   int x, y, cx, cy;     // dialog units
@@ -80,7 +80,7 @@ struct DialogTemplate {
   const char* caption;  // UTF-8
   int cx, cy;           // client size, dialog units
   std::uint32_t style;
-  const char* font;     // face name as written in the template ("MS Shell Dlg")
+  const char* font;  // face name as written in the template ("MS Shell Dlg")
   int pointSize;
   std::vector<ControlTemplate> controls;  // in tab order
 };

@@ -18,8 +18,8 @@ constexpr std::uint32_t kButton = WS_VISIBLE | WS_TABSTOP;
 constexpr int kHeaderY = 274;
 constexpr int kRowY = 286;
 constexpr int kPitch = 18;
-constexpr int kZoneX = 66, kNameX = 96, kDelayX = 176, kUnitX = 208, kSwatchX = 240, kColorX = 263,
-              kLowerX = 282, kUpperX = 348, kDeadbandX = 412;
+constexpr int kZoneX = 66, kNameX = 96, kDelayX = 176, kUnitX = 208, kSwatchX = 240, kColorX = 263, kLowerX = 282,
+              kUpperX = 348, kDeadbandX = 412;
 
 struct ZoneRow {
   const char* caption;

@@ -33,12 +33,8 @@ TEST_F(CFGAppTest, StoredPreferencesAreReadAndThePortIsBounded) {
     int nCom;
     int bTag;
   } cases[] = {
-      {"5", "0", 5, 0},
-      {"256", "1", 256, 1},
-      {"0", "1", 1, 1},          // written by hand: no port 0
-      {"-3", "1", 1, 1},
-      {"257", "1", 256, 1},
-      {"99999999999", "1", 1, 1},  // not an int: the default
+      {"5", "0", 5, 0},    {"256", "1", 256, 1}, {"0", "1", 1, 1},            // written by hand: no port 0
+      {"-3", "1", 1, 1},   {"257", "1", 256, 1}, {"99999999999", "1", 1, 1},  // not an int: the default
       {"COM3", "x", 1, 1},
   };
   for (const Case& c : cases) {

@@ -79,7 +79,8 @@ TEST_F(CFGDlgTest, TheWindowHasItsCaptionTabsAndVisibleControls) {
       EXPECT_EQ(dlg.m_tab.GetSafeHwnd(), page->GetSafeHwnd()->parentWidget());
     }
     EXPECT_EQ(dlg.m_pPageConfig->GetSafeHwnd()->geometry(), dlg.m_pPageMainte->GetSafeHwnd()->geometry());
-    EXPECT_TRUE(dlg.m_tab.GetSafeHwnd()->rect().contains(dlg.m_pPageConfig->GetSafeHwnd()->geometry().adjusted(2, 0, 0, -2)));
+    EXPECT_TRUE(
+        dlg.m_tab.GetSafeHwnd()->rect().contains(dlg.m_pPageConfig->GetSafeHwnd()->geometry().adjusted(2, 0, 0, -2)));
     EXPECT_EQ(QStringLiteral("New setting"), dlg.m_pPageConfig->GetDlgItemText(1003));
     EXPECT_EQ(QStringLiteral("Date/Time"), dlg.m_pPageMainte->GetDlgItemText(1006));
 
@@ -119,15 +120,15 @@ TEST_F(CFGDlgTest, ExactlyOnePageIsVisibleAfterAnyTabClicks) {
 
 TEST_F(CFGDlgTest, EnterAndEscapeOnAPageLeaveTheWindowOpen) {
   EXPECT_TRUE(Run([&](CCFGDlg& dlg) {
-    kt::test::PressKey(dlg.m_pPageConfig->GetDlgItem(1004), Qt::Key_Escape);
-    kt::test::PressKey(dlg.m_pPageConfig->GetDlgItem(1004), Qt::Key_Return);
-    EXPECT_FALSE(dlg.IsEnded());
-    kt::test::SelectTab(&dlg.m_tab, 1);
-    kt::test::PressKey(dlg.m_pPageMainte->GetDlgItem(1007), Qt::Key_Escape);
-    EXPECT_FALSE(dlg.IsEnded());
-    kt::test::PressKey(&dlg.m_tab, Qt::Key_Escape);  // outside the pages: Cancel
-    EXPECT_TRUE(dlg.IsEnded());
-  }) == IDCANCEL);
+                kt::test::PressKey(dlg.m_pPageConfig->GetDlgItem(1004), Qt::Key_Escape);
+                kt::test::PressKey(dlg.m_pPageConfig->GetDlgItem(1004), Qt::Key_Return);
+                EXPECT_FALSE(dlg.IsEnded());
+                kt::test::SelectTab(&dlg.m_tab, 1);
+                kt::test::PressKey(dlg.m_pPageMainte->GetDlgItem(1007), Qt::Key_Escape);
+                EXPECT_FALSE(dlg.IsEnded());
+                kt::test::PressKey(&dlg.m_tab, Qt::Key_Escape);  // outside the pages: Cancel
+                EXPECT_TRUE(dlg.IsEnded());
+              }) == IDCANCEL);
 }
 
 TEST_F(CFGDlgTest, ARightClickAnywhereOffersTheAboutBox) {

@@ -61,8 +61,8 @@ TEST(FileVersion, TheRunningProgramCarriesItsVersion) {
 }
 
 TEST_F(FileVersionTest, FilesWithoutAWholeBlockGiveNothing) {
-  const std::string good = Block({{"\\VarFileInfo\\Translation", kUsTranslation},
-                                  {"\\StringFileInfo\\040904b0\\FileVersion", "2.3.4.5"}});
+  const std::string good =
+      Block({{"\\VarFileInfo\\Translation", kUsTranslation}, {"\\StringFileInfo\\040904b0\\FileVersion", "2.3.4.5"}});
   struct Case {
     const char* what;
     std::string bytes;
@@ -72,10 +72,10 @@ TEST_F(FileVersionTest, FilesWithoutAWholeBlockGiveNothing) {
       {"tag only", Tag()},
       {"cut inside the last value", good.substr(0, good.size() - 2)},
       {"no translation", Block({{"\\StringFileInfo\\040904b0\\FileVersion", "2.3.4.5"}})},
-      {"translation too short", Block({{"\\VarFileInfo\\Translation", "\x09\x04"},
-                                       {"\\StringFileInfo\\040904b0\\FileVersion", "2.3.4.5"}})},
-      {"key under another translation", Block({{"\\VarFileInfo\\Translation", kUsTranslation},
-                                               {"\\StringFileInfo\\040704e4\\FileVersion", "2.3.4.5"}})},
+      {"translation too short",
+       Block({{"\\VarFileInfo\\Translation", "\x09\x04"}, {"\\StringFileInfo\\040904b0\\FileVersion", "2.3.4.5"}})},
+      {"key under another translation",
+       Block({{"\\VarFileInfo\\Translation", kUsTranslation}, {"\\StringFileInfo\\040704e4\\FileVersion", "2.3.4.5"}})},
       {"no entries", Tag() + std::string(4, '\0')},
   };
   for (const Case& c : cases) {
@@ -92,8 +92,8 @@ TEST_F(FileVersionTest, TheFirstTranslationChoosesTheStrings) {
                                    {"\\StringFileInfo\\040704e4\\FileVersion", std::string("9.8.7.6\0junk", 12)}});
   // Surrounded by other bytes, as in an executable; a stray tag before it
   // that is not followed by a block is skipped.
-  const std::string file = std::string(1000, '\x7F') + Tag() + "\xFF\xFF\xFF\xFF" + std::string(300, 'a') + block +
-                           std::string(1000, '\0');
+  const std::string file =
+      std::string(1000, '\x7F') + Tag() + "\xFF\xFF\xFF\xFF" + std::string(300, 'a') + block + std::string(1000, '\0');
   EXPECT_EQ(QStringLiteral("9.8.7.6"), GetFileVersion(Write(file)));
 }
 

@@ -12,11 +12,11 @@ using namespace kt;
 namespace {
 
 template <typename T>
-constexpr bool kPlainRecord = std::is_trivially_copyable_v<T> && std::is_standard_layout_v<T>;
+constexpr bool kPlainRecord = std::is_trivially_copyable_v<T>&& std::is_standard_layout_v<T>;
 
 static_assert(kPlainRecord<DeviceInfo> && kPlainRecord<DeviceStatus> && kPlainRecord<SdInfo> &&
-              kPlainRecord<MailSubjectList> && kPlainRecord<SystemLogEntry> &&
-              kPlainRecord<ComLogEntry> && kPlainRecord<EventLogEntry>);
+              kPlainRecord<MailSubjectList> && kPlainRecord<SystemLogEntry> && kPlainRecord<ComLogEntry> &&
+              kPlainRecord<EventLogEntry>);
 
 // Longest text each field keeps, in bytes.
 static_assert(sizeof SystemLogEntry{}.Message - 1 == 31);

@@ -30,7 +30,13 @@ enum {
   kPageEdit = 200,
 };
 
-const DialogTemplate kBasesDialog{9102, "Bases", 240, 160, WS_CAPTION | DS_MODALFRAME, "MS Shell Dlg", 8,
+const DialogTemplate kBasesDialog{9102,
+                                  "Bases",
+                                  240,
+                                  160,
+                                  WS_CAPTION | DS_MODALFRAME,
+                                  "MS Shell Dlg",
+                                  8,
                                   {
                                       {kFirst, Kind::Edit, "", 10, 10, 60, 12, V},
                                       {kSecond, Kind::Edit, "", 10, 26, 60, 12, V},
@@ -45,12 +51,18 @@ const DialogTemplate kBasesDialog{9102, "Bases", 240, 160, WS_CAPTION | DS_MODAL
 KT_DIALOG_TEMPLATE(kBasesDialog);
 
 // A child page or sub-dialog: one edit to type Enter and Escape into.
-const DialogTemplate kChildTemplate{9103, "", 100, 40, WS_CHILD, "MS Shell Dlg", 8,
-                                    {{kPageEdit, Kind::Edit, "", 5, 5, 60, 12, V}}};
+const DialogTemplate kChildTemplate{
+    9103, "", 100, 40, WS_CHILD, "MS Shell Dlg", 8, {{kPageEdit, Kind::Edit, "", 5, 5, 60, 12, V}}};
 KT_DIALOG_TEMPLATE(kChildTemplate);
 
 // A dialog with no number input at all.
-const DialogTemplate kPlainDialog{9104, "Plain", 120, 60, WS_CAPTION | DS_MODALFRAME, "MS Shell Dlg", 8,
+const DialogTemplate kPlainDialog{9104,
+                                  "Plain",
+                                  120,
+                                  60,
+                                  WS_CAPTION | DS_MODALFRAME,
+                                  "MS Shell Dlg",
+                                  8,
                                   {
                                       {kButton, Kind::PushButton, "Do", 10, 10, 50, 14, V},
                                       {IDOK, Kind::DefPushButton, "OK", 10, 40, 50, 14, V},
@@ -128,10 +140,9 @@ class DialogBasesTest : public kt::test::GuiTest {
 
 TEST_F(DialogBasesTest, TheDataExchangeListsControlsByClassAndKeepOutFlag) {
   Run([](BasesDialog& dlg) {
-    EXPECT_EQ(dlg.m_controls, (std::vector<CWnd*>{&dlg.m_first, &dlg.m_second, &dlg.m_third, &dlg.m_combo,
-                                                   &dlg.m_button}));
-    EXPECT_EQ(dlg.m_numberInputs,
-              (std::vector<CInputNumber*>{&dlg.m_first, &dlg.m_second, &dlg.m_third, &dlg.m_kept}));
+    EXPECT_EQ(dlg.m_controls,
+              (std::vector<CWnd*>{&dlg.m_first, &dlg.m_second, &dlg.m_third, &dlg.m_combo, &dlg.m_button}));
+    EXPECT_EQ(dlg.m_numberInputs, (std::vector<CInputNumber*>{&dlg.m_first, &dlg.m_second, &dlg.m_third, &dlg.m_kept}));
     EXPECT_EQ(dlg.m_selectCombos, (std::vector<CSelectCombo*>{&dlg.m_combo}));
 
     // A control kept out of the list stays enabled.

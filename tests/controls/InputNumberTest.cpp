@@ -24,7 +24,13 @@ namespace {
 
 constexpr std::uint32_t V = WS_VISIBLE | WS_TABSTOP;
 
-const DialogTemplate kNumberDialog{9101, "Numbers", 200, 120, WS_CAPTION | DS_MODALFRAME, "MS Shell Dlg", 8,
+const DialogTemplate kNumberDialog{9101,
+                                   "Numbers",
+                                   200,
+                                   120,
+                                   WS_CAPTION | DS_MODALFRAME,
+                                   "MS Shell Dlg",
+                                   8,
                                    {
                                        {100, Kind::Edit, "", 10, 10, 80, 12, V},
                                        {101, Kind::Edit, "", 10, 26, 80, 12, V},
@@ -99,9 +105,9 @@ struct TypingCase {
   const char* name;
   Cls cls;
   std::function<void(NumberDialog&)> setup;
-  const char* typed;    // keys, from an empty field
-  const char* pasted;   // then pasted at the caret (nullptr: nothing)
-  const char* shown;    // text afterwards
+  const char* typed;   // keys, from an empty field
+  const char* pasted;  // then pasted at the caret (nullptr: nothing)
+  const char* shown;   // text afterwards
   bool valid;
 };
 
@@ -158,8 +164,7 @@ TEST_F(InputNumberTest, TypingAndPastingRefuseRollBackOrMarkInvalid) {
       {"sixth digit rolled back", Cls::Int, port, "655351", nullptr, "65535", true},
       {"pasted number", Cls::Int, port, "", "443", "443", true},
       {"pasted mixture rolled back", Cls::Int, port, "44", "3x", "44", true},
-      {"pasted full-width digits rolled back", Cls::Int, port, "7", "\xEF\xBC\x91" /* U+FF11 */, "7",
-       true},
+      {"pasted full-width digits rolled back", Cls::Int, port, "7", "\xEF\xBC\x91" /* U+FF11 */, "7", true},
       // Int over its whole type: 64-bit parse, 32-bit limits.
       {"int minimum", Cls::Int, fullInt, "-2147483648", nullptr, "-2147483648", true},
       {"int above maximum", Cls::Int, fullInt, "2147483648", nullptr, "2147483648", false},
@@ -223,14 +228,12 @@ TEST_F(InputNumberTest, FloatFormatFollowsSignDecimalsAndIntegerDigits) {
     bool wellFormed;
   };
   const Case cases[] = {
-      {0, 1, 3, "123", true},      {0, 1, 3, "1234", false},    {0, 1, 3, "-1", false},
-      {-1, 1, 3, "-123", true},    {-1, 1, 3, "-", false},      {0, 1, 3, "007", true},
-      {0, 0, 3, "12.", true},      {0, 0, 3, "12.5", false},    {0, 0, 3, ".", true},
-      {0, 1, 3, "1.5", true},      {0, 1, 3, "1.55", false},    {0, 2, 3, "1.55", true},
-      {0, 2, 3, "1.555", false},   {0, 3, 3, "1.555", true},    {0, 3, 3, "1.5555", false},
-      {0, 3, 3, ".555", true},     {-1, 3, 3, "-.5", true},     {0, 4, 3, "1.5", false},
-      {0, 4, 3, "1.", true},       {0, 2, 1, "9.99", true},     {0, 2, 1, "10.5", false},
-      {0, 1, 3, "1e5", false},     {0, 1, 3, " 1", false},      {0, 1, 3, "1\n", false},
+      {0, 1, 3, "123", true},       {0, 1, 3, "1234", false}, {0, 1, 3, "-1", false},     {-1, 1, 3, "-123", true},
+      {-1, 1, 3, "-", false},       {0, 1, 3, "007", true},   {0, 0, 3, "12.", true},     {0, 0, 3, "12.5", false},
+      {0, 0, 3, ".", true},         {0, 1, 3, "1.5", true},   {0, 1, 3, "1.55", false},   {0, 2, 3, "1.55", true},
+      {0, 2, 3, "1.555", false},    {0, 3, 3, "1.555", true}, {0, 3, 3, "1.5555", false}, {0, 3, 3, ".555", true},
+      {-1, 3, 3, "-.5", true},      {0, 4, 3, "1.5", false},  {0, 4, 3, "1.", true},      {0, 2, 1, "9.99", true},
+      {0, 2, 1, "10.5", false},     {0, 1, 3, "1e5", false},  {0, 1, 3, " 1", false},     {0, 1, 3, "1\n", false},
       {0, 1, 3, "\xC2\xB2", false},
   };
   Run([&](NumberDialog& dlg) {
@@ -355,8 +358,7 @@ TEST_F(InputNumberTest, AValueTheFieldCannotHoldIsShownInvalidNotReplaced) {
     };
   };
   const std::vector<Case> cases = {
-      {"integer part too wide", Cls::Float, gain, [](NumberDialog& d) { d.m_float.SetValue(123456.0); },
-       "123456.000"},
+      {"integer part too wide", Cls::Float, gain, [](NumberDialog& d) { d.m_float.SetValue(123456.0); }, "123456.000"},
       {"longer than the field", Cls::Float, gain, [](NumberDialog& d) { d.m_float.SetValue(1e12); },
        "1000000000000.000"},
       {"float sign where none is allowed", Cls::Float, whole, [](NumberDialog& d) { d.m_float.SetValue(-5.0); },
@@ -370,8 +372,7 @@ TEST_F(InputNumberTest, AValueTheFieldCannotHoldIsShownInvalidNotReplaced) {
       {"uint longer than the field", Cls::Uint, percent, [](NumberDialog& d) { d.m_uint.SetValue(1000); }, "1000"},
       {"decimal longer than the field", Cls::Multi, multi(10), [](NumberDialog& d) { d.m_multi.SetValue(1000); },
        "1000"},
-      {"hex longer than the field", Cls::Multi, multi(16), [](NumberDialog& d) { d.m_multi.SetValue(0x1234); },
-       "1234"},
+      {"hex longer than the field", Cls::Multi, multi(16), [](NumberDialog& d) { d.m_multi.SetValue(0x1234); }, "1234"},
   };
   Run([&](NumberDialog& dlg) {
     for (const Case& c : cases) {
@@ -543,7 +544,13 @@ TEST_F(InputNumberTest, RadixChangesShowTheSameNumberOrTheDefault) {
 
 namespace {
 
-const DialogTemplate kRadixDialog{9105, "Radix", 160, 80, WS_CAPTION | DS_MODALFRAME, "MS Shell Dlg", 8,
+const DialogTemplate kRadixDialog{9105,
+                                  "Radix",
+                                  160,
+                                  80,
+                                  WS_CAPTION | DS_MODALFRAME,
+                                  "MS Shell Dlg",
+                                  8,
                                   {
                                       {100, Kind::Edit, "", 10, 10, 60, 12, V},
                                       {110, Kind::ComboDropDown, "", 80, 10, 60, 60, V},

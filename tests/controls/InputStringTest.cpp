@@ -27,7 +27,13 @@ constexpr COLORREF kYellow = RGB(255, 241, 0);
 
 enum { kPlain = 100, kAscii = 101, kHttp = 102, kJis = 103, kMulti = 104, kIp = 110 };
 
-const DialogTemplate kTextDialog{9601, "Text", 200, 120, WS_CAPTION | DS_MODALFRAME, "MS Shell Dlg", 8,
+const DialogTemplate kTextDialog{9601,
+                                 "Text",
+                                 200,
+                                 120,
+                                 WS_CAPTION | DS_MODALFRAME,
+                                 "MS Shell Dlg",
+                                 8,
                                  {
                                      {kPlain, Kind::Edit, "", 5, 5, 120, 12, V},
                                      {kAscii, Kind::Edit, "", 5, 20, 120, 12, V},
@@ -224,9 +230,18 @@ TEST_F(InputStringTest, SetTextUtf8ConvertsCutsAndMarksWhatJisRefuses) {
   const LoadCase cases[] = {
       {kPlain, 32, "Tank \xE6\xB8\xA9\xE5\xBA\xA6", u"Tank 温度"},
       {kPlain, 4, "abcdef", u"abcd"},
-      {kPlain, 32, "a\xFF" "b", u"a\uFFFDb"},  // invalid UTF-8
-      {kJis, 32, "A\xE2\x91\xA0" "B", u"A?B"},  // circled digit one
-      {kJis, 32, "A\xF0\x9F\x98\x80" "B", u"A??B"},  // outside the BMP: two units
+      {kPlain, 32,
+       "a\xFF"
+       "b",
+       u"a\uFFFDb"},  // invalid UTF-8
+      {kJis, 32,
+       "A\xE2\x91\xA0"
+       "B",
+       u"A?B"},  // circled digit one
+      {kJis, 32,
+       "A\xF0\x9F\x98\x80"
+       "B",
+       u"A??B"},                                           // outside the BMP: two units
       {kJis, 32, "\xE3\x80\x9C\xEF\xBD\x9E", u"?\uFF5E"},  // wave dash, full-width tilde
       {kJis, 3, "\xF0\x9F\x98\x80\xF0\x9F\x98\x80", u"???"},
       {kPlain, 3, "ab\xF0\x9F\x98\x80", u"ab"},
@@ -286,12 +301,9 @@ TEST(Utf8Conversion, CStringToUtf8FillsTheWholeFieldOrRefuses) {
     BOOL ok;
     std::string bytes;  // without the zero fill
   } cases[] = {
-      {sixteen, 48, FALSE, ""},
-      {sixteen, 49, TRUE, sixteen.toUtf8().toStdString()},
-      {"", 8, TRUE, ""},
-      {"abc", 3, FALSE, ""},
-      {"abc", 4, TRUE, "abc"},
-      {QString::fromUtf16(u"\U0001F600"), 5, TRUE, "\xF0\x9F\x98\x80"},
+      {sixteen, 48, FALSE, ""}, {sixteen, 49, TRUE, sixteen.toUtf8().toStdString()},
+      {"", 8, TRUE, ""},        {"abc", 3, FALSE, ""},
+      {"abc", 4, TRUE, "abc"},  {QString::fromUtf16(u"\U0001F600"), 5, TRUE, "\xF0\x9F\x98\x80"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text.toStdString() + " into " + std::to_string(c.size));
@@ -318,7 +330,10 @@ TEST(Utf8Conversion, Utf8ToCStringReplacesInvalidSequences) {
   EXPECT_EQ(out, "kept");
   EXPECT_TRUE(Utf8ToCString("\xE6\xB8\xA9", &out));
   EXPECT_EQ(out, QString::fromUtf16(u"温"));
-  EXPECT_TRUE(Utf8ToCString("a\xC0\xAF" "b", &out));  // an over-long '/'
+  EXPECT_TRUE(
+      Utf8ToCString("a\xC0\xAF"
+                    "b",
+                    &out));  // an over-long '/'
   EXPECT_FALSE(out.contains('/'));
   EXPECT_TRUE(out.contains(QChar(0xFFFD)));
   EXPECT_TRUE(Utf8ToCString("", &out));

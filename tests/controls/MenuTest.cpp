@@ -23,7 +23,13 @@ constexpr std::uint32_t V = WS_VISIBLE | WS_TABSTOP;
 
 enum { kChannels = 300, kPlainList = 301, kCom = 302 };
 
-const DialogTemplate kPageDialog{9621, "Page", 200, 120, WS_CAPTION | DS_MODALFRAME, "MS Shell Dlg", 8,
+const DialogTemplate kPageDialog{9621,
+                                 "Page",
+                                 200,
+                                 120,
+                                 WS_CAPTION | DS_MODALFRAME,
+                                 "MS Shell Dlg",
+                                 8,
                                  {
                                      {kChannels, Kind::ListBox, "", 5, 5, 60, 80, V},
                                      {kPlainList, Kind::ListBox, "", 70, 5, 60, 80, V},
@@ -170,11 +176,17 @@ TEST_F(MenuTest, TheMenusGreyWhatCannotBeDone) {
       {false, TRUE, TRUE, {{101, "Copy", false, false}, sep, {102, "Paste", false, false}}},
       {false, FALSE, TRUE, {{101, "Copy", false, true}, sep, {102, "Paste", false, false}}},
       {false, TRUE, FALSE, {{101, "Copy", false, false}, sep, {102, "Paste", false, true}}},
-      {true, TRUE, TRUE,
+      {true,
+       TRUE,
+       TRUE,
        {{101, "Copy", false, false}, sep, {102, "Paste", false, false}, {103, "Paste(+1)", false, false}}},
-      {true, TRUE, FALSE,
+      {true,
+       TRUE,
+       FALSE,
        {{101, "Copy", false, false}, sep, {102, "Paste", false, true}, {103, "Paste(+1)", false, true}}},
-      {true, FALSE, TRUE,
+      {true,
+       FALSE,
+       TRUE,
        {{101, "Copy", false, true}, sep, {102, "Paste", false, false}, {103, "Paste(+1)", false, false}}},
   };
   RunPage(modal, [&](PageDialog& dlg) {
@@ -199,11 +211,8 @@ TEST_F(MenuTest, TheChosenItemReachesThePageAsItsCommand) {
     UINT id;
     const char* event;
   } cases[] = {
-      {false, ID_MENU_COPY, "copy"},
-      {false, ID_MENU_PASTE, "paste"},
-      {true, ID_MENU_COPY, "copy"},
-      {true, ID_MENU_PASTE, "paste"},
-      {true, ID_MENU_PASTE_PLUS, "paste+1"},
+      {false, ID_MENU_COPY, "copy"},  {false, ID_MENU_PASTE, "paste"},       {true, ID_MENU_COPY, "copy"},
+      {true, ID_MENU_PASTE, "paste"}, {true, ID_MENU_PASTE_PLUS, "paste+1"},
   };
   RunPage(modal, [&](PageDialog& dlg) {
     for (const auto& c : cases) {

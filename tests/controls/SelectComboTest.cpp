@@ -30,7 +30,13 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 enum { kDropDown = 200, kDropList = 201, kNextEdit = 202 };
 
-const DialogTemplate kComboDialog{9611, "Combo", 200, 120, WS_CAPTION | DS_MODALFRAME, "MS Shell Dlg", 8,
+const DialogTemplate kComboDialog{9611,
+                                  "Combo",
+                                  200,
+                                  120,
+                                  WS_CAPTION | DS_MODALFRAME,
+                                  "MS Shell Dlg",
+                                  8,
                                   {
                                       {kDropDown, Kind::ComboDropDown, "", 5, 5, 100, 80, V},
                                       {kDropList, Kind::ComboDropList, "", 5, 25, 100, 80, V},
@@ -313,8 +319,8 @@ TEST_F(SelectComboTest, ChannelFillsNumberFromOneAfterThePagesOwnItems) {
     c.FillDiChannels(di);
     c.FillOiChannels(oi);
     c.FillDoChannels(dout);
-    const std::vector<QString> want{"None",      "DI1  ",     "DI2  Door", "OI1  ", "OI2  ",
-                                    "OI3  Sum",  "OI4  ",     "DO1  Lamp", "DO2  "};
+    const std::vector<QString> want{"None",     "DI1  ", "DI2  Door", "OI1  ", "OI2  ",
+                                    "OI3  Sum", "OI4  ", "DO1  Lamp", "DO2  "};
     ASSERT_EQ(c.GetCount(), static_cast<int>(want.size()));
     for (int i = 0; i < c.GetCount(); ++i) {
       EXPECT_EQ(c.GetLBText(i), want[static_cast<std::size_t>(i)]);

@@ -204,9 +204,16 @@ TEST(ParsePortText, ReadsLikeTheCLibrary) {
   const struct {
     const char* text;
     int value;
-  } cases[] = {{"80", 80},           {"", 0},        {"abc", 0},        {" 443", 443},
-               {"+8", 8},            {"-1", -1},     {"12ab", 12},      {"0080", 80},
-               {"99999999999", 2147483647},          {"-99999999999", -2147483647 - 1}};
+  } cases[] = {{"80", 80},
+               {"", 0},
+               {"abc", 0},
+               {" 443", 443},
+               {"+8", 8},
+               {"-1", -1},
+               {"12ab", 12},
+               {"0080", 80},
+               {"99999999999", 2147483647},
+               {"-99999999999", -2147483647 - 1}};
   for (const auto& c : cases) EXPECT_EQ(c.value, kt::ParsePortText(QString::fromLatin1(c.text))) << c.text;
 }
 
@@ -272,7 +279,8 @@ TEST_F(LoginAndRequest, EveryPromptIsOneDialogAndItsValuesAreSent) {
 TEST_F(LoginAndRequest, CancelSendsNothingAndARefusedPortNeverLeaves) {
   QByteArray body("kept");
   modal.ExpectDialog<CDlgLogin>([](CDlgLogin& dlg) { kt::test::Click(dlg, IDCANCEL); });
-  EXPECT_EQ(kt::HTTP_RESULT_LOGIN_CANCELLED, kt::HttpGet(QStringLiteral("/config.json"), QStringLiteral("?type=config"), true, body));
+  EXPECT_EQ(kt::HTTP_RESULT_LOGIN_CANCELLED,
+            kt::HttpGet(QStringLiteral("/config.json"), QStringLiteral("?type=config"), true, body));
   EXPECT_EQ("kept", body);
   modal.ExpectDialog<CDlgLogin>([](CDlgLogin& dlg) { kt::test::PressKey(&dlg, Qt::Key_Escape); });
   EXPECT_EQ(kt::HTTP_RESULT_LOGIN_CANCELLED, kt::HttpPostConfig(QStringLiteral("?type=config"), "{}", 2, body));
@@ -285,7 +293,8 @@ TEST_F(LoginAndRequest, CancelSendsNothingAndARefusedPortNeverLeaves) {
     kt::test::Click(dlg, IDOK);
     kt::test::Click(dlg, IDCANCEL);
   });
-  EXPECT_EQ(kt::HTTP_RESULT_LOGIN_CANCELLED, kt::HttpGetCommand(QStringLiteral("/trend_clear.json"), QStringLiteral("?clear=enable"), true));
+  EXPECT_EQ(kt::HTTP_RESULT_LOGIN_CANCELLED,
+            kt::HttpGetCommand(QStringLiteral("/trend_clear.json"), QStringLiteral("?clear=enable"), true));
   modal.VerifyDone();
   EXPECT_EQ(0u, device.RequestCount());
   EXPECT_EQ(1u, modal.MessageBoxes().size());

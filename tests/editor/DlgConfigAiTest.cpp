@@ -181,7 +181,7 @@ TEST_F(DlgConfigAiTest, TheChecksReportTheFirstFailingRule) {
     std::function<void(kt::DeviceConfig&)> change;  // of channel AI1 (source "Ai", five zones)
     const char* message;                            // nullptr: passes
   };
-  auto limits = [](const double (&upper)[4], const double (&lower)[4]) {
+  auto limits = [](const double(&upper)[4], const double(&lower)[4]) {
     return [=](kt::DeviceConfig& c) { SetLimits(c.ALARM.AI[0], upper, lower); };
   };
   const Case cases[] = {
@@ -194,27 +194,37 @@ TEST_F(DlgConfigAiTest, TheChecksReportTheFirstFailingRule) {
        "Setting error: Zone 2 Lower limit >= Zone 2 Upper limit"},
       {"zone 4 above zone 5", limits({20, 40, 60, 90}, {20, 40, 60, 80}),
        "Setting error: Zone 4 Upper limit > Zone 5 Lower limit"},
-      {"two zones check only zone 1", [&](kt::DeviceConfig& c) {
+      {"two zones check only zone 1",
+       [&](kt::DeviceConfig& c) {
          limits({20, 10, 60, 90}, {20, 40, 60, 80})(c);
          c.ALARM.AI[0].NUM = 2;
-       }, nullptr},
-      {"scaling replaces zone messages", [&](kt::DeviceConfig& c) {
+       },
+       nullptr},
+      {"scaling replaces zone messages",
+       [&](kt::DeviceConfig& c) {
          limits({20, 30, 60, 90}, {30, 40, 60, 80})(c);
          c.AI[0].SCALE.SPAN = 0;
-       }, "Setting error: Scaling 0% = 100%"},
-      {"INT ignores 0 % = 100 %", [](kt::DeviceConfig& c) {
+       },
+       "Setting error: Scaling 0% = 100%"},
+      {"INT ignores 0 % = 100 %",
+       [](kt::DeviceConfig& c) {
          c.AI[0].SCALE.SPAN = 0;
          c.AI[0].TYPE = 1;
-       }, nullptr},
-      {"source None checks nothing more", [&](kt::DeviceConfig& c) {
+       },
+       nullptr},
+      {"source None checks nothing more",
+       [&](kt::DeviceConfig& c) {
          limits({25, 30, 60, 90}, {20, 40, 60, 80})(c);
          c.AI[0].SCALE.SPAN = 0;
          c.AI[0].REG = 0;
-       }, nullptr},
-      {"number inputs first, zone 5 before zone 1", [](kt::DeviceConfig& c) {
+       },
+       nullptr},
+      {"number inputs first, zone 5 before zone 1",
+       [](kt::DeviceConfig& c) {
          c.ALARM.AI[0].ZONE[4].LEVEL[0].LIM = -2e6;
          c.ALARM.AI[0].ZONE[0].LEVEL[1].LIM = 2e6;
-       }, "Setting error: Zone 5 Lower limit"},
+       },
+       "Setting error: Zone 5 Lower limit"},
   };
   for (const Case& tc : cases) {
     SCOPED_TRACE(tc.name);

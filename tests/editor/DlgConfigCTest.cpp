@@ -71,7 +71,8 @@ TEST_F(DlgConfigCTest, BothPeersStoreBackWhatTheyLoaded) {
   for (const kt::DeviceConfig& cfg : {Defaults(), NonDefault()}) {
     OnPage(cfg, [&](CDlgConfigMain& dlg, CDlgConfigC& page) {
       // The processor number is shown in hexadecimal.
-      EXPECT_EQ(cfg.SLMP.C[0].CPU == 0x3FF ? QStringLiteral("3FF") : QStringLiteral("FFFF"), page.m_editCpu.GetWindowText());
+      EXPECT_EQ(cfg.SLMP.C[0].CPU == 0x3FF ? QStringLiteral("3FF") : QStringLiteral("FFFF"),
+                page.m_editCpu.GetWindowText());
       kt::test::SelectListItem(&page.m_listChannel, 1);
       EXPECT_EQ(1, page.m_nCurChannel);
       EXPECT_TRUE(page.StorePage(TRUE));

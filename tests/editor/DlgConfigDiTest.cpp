@@ -177,9 +177,9 @@ TEST_F(DlgConfigDiTest, TheSourceDecidesTheChannelNumbers) {
 TEST_F(DlgConfigDiTest, ChecksReportTheFirstFaultInOrder) {
   struct Case {
     const char* name;
-    kt::u32 chno;     // source C on this peer
-    kt::u32 code;     // SLMP device code in the record
-    int id1, id2;     // inputs emptied (0: none)
+    kt::u32 chno;  // source C on this peer
+    kt::u32 code;  // SLMP device code in the record
+    int id1, id2;  // inputs emptied (0: none)
     const char* message;
   };
   const Case cases[] = {
@@ -239,7 +239,7 @@ TEST_F(DlgConfigDiTest, StateColoursOpenOnTheDialogsOwnDefault) {
     modal.ExpectColorDialog(RGB(0x11, 0x22, 0x33), [](const kt::ColorDialogRequest& r) { EXPECT_EQ(0u, r.initial); });
     kt::test::Click(page, 1108);  // ON
     modal.ExpectColorDialog(std::nullopt);
-    kt::test::Click(page, 1022);  // OFF, cancelled
+    kt::test::Click(page, 1022);                                   // OFF, cancelled
     EXPECT_EQ(0x00FF00u, dlg.m_config.ALARM.DI[0].ZONE[1].COLOR);  // only stored with the channel
     EXPECT_TRUE(page.StorePage(TRUE));
     EXPECT_EQ(0x112233u, dlg.m_config.ALARM.DI[0].ZONE[1].COLOR);

@@ -97,8 +97,8 @@ TEST_F(DlgConfigDoTest, TwoOutputsOnTheSamePointAreRefused) {
       {"other register", [](kt::DeviceConfig& c) { c.MODBUS.DO[1].NO = 5; }, false},
       {"other host", [](kt::DeviceConfig& c) { kt::CopyText(c.C[1].IP, "192.168.0.11"); }, false},
       {"same host written differently", [](kt::DeviceConfig& c) { kt::CopyText(c.C[1].IP, "192.168.000.010"); }, true},
-      {"Variable peers with their own units",
-       [](kt::DeviceConfig& c) { c.MODBUS.C[0].TYPE = c.MODBUS.C[1].TYPE = 1; }, false},
+      {"Variable peers with their own units", [](kt::DeviceConfig& c) { c.MODBUS.C[0].TYPE = c.MODBUS.C[1].TYPE = 1; },
+       false},
       {"Variable peers, same own units",
        [](kt::DeviceConfig& c) {
          c.MODBUS.C[0].TYPE = c.MODBUS.C[1].TYPE = 1;
@@ -127,7 +127,12 @@ TEST_F(DlgConfigDoTest, TwoOutputsOnTheSamePointAreRefused) {
        },
        true},
       {"no such peer", [](kt::DeviceConfig& c) { c.DO[0].CHNO = c.DO[1].CHNO = 7; }, false},
-      {"both Do 1", [](kt::DeviceConfig& c) { c.DO[0].REG = c.DO[1].REG = 1; c.DO[0].CHNO = c.DO[1].CHNO = 0; }, true},
+      {"both Do 1",
+       [](kt::DeviceConfig& c) {
+         c.DO[0].REG = c.DO[1].REG = 1;
+         c.DO[0].CHNO = c.DO[1].CHNO = 0;
+       },
+       true},
       {"Do 1 and Do 2",
        [](kt::DeviceConfig& c) {
          c.DO[0].REG = c.DO[1].REG = 1;

@@ -79,34 +79,46 @@ TEST_F(DlgConfigDspTest, ValuesWithoutAnItemLoadAsTheFirstItemAndStoreAsIt) {
   };
   const Case cases[] = {
       {"digital view of no kind",
-       [](kt::DisplayConfig& d) { d.AUTOSTART = {CDlgConfigDsp::kViewDigital, 0, 1, {}}; },
+       [](kt::DisplayConfig& d) {
+         d.AUTOSTART = {CDlgConfigDsp::kViewDigital, 0, 1, {}};
+       },
        [](const kt::DisplayConfig& d) {
          EXPECT_EQ(1u, d.AUTOSTART.TYPE);
          EXPECT_EQ(1, d.AUTOSTART.CH);
        }},
       {"digital view of an unknown kind: never an unselected channel",
-       [](kt::DisplayConfig& d) { d.AUTOSTART = {CDlgConfigDsp::kViewDigital, 7, 3, {}}; },
+       [](kt::DisplayConfig& d) {
+         d.AUTOSTART = {CDlgConfigDsp::kViewDigital, 7, 3, {}};
+       },
        [](const kt::DisplayConfig& d) {
          EXPECT_EQ(1u, d.AUTOSTART.TYPE);
          EXPECT_EQ(3, d.AUTOSTART.CH);
        }},
       {"DI channel beyond its two",
-       [](kt::DisplayConfig& d) { d.AUTOSTART = {CDlgConfigDsp::kViewDigital, 2, 3, {}}; },
+       [](kt::DisplayConfig& d) {
+         d.AUTOSTART = {CDlgConfigDsp::kViewDigital, 2, 3, {}};
+       },
        [](const kt::DisplayConfig& d) {
          EXPECT_EQ(2u, d.AUTOSTART.TYPE);
          EXPECT_EQ(0, d.AUTOSTART.CH);
        }},
       {"unknown view: the first, with its pages",
-       [](kt::DisplayConfig& d) { d.AUTOSTART = {9, 1, 1, {}}; },
+       [](kt::DisplayConfig& d) {
+         d.AUTOSTART = {9, 1, 1, {}};
+       },
        [](const kt::DisplayConfig& d) {
          EXPECT_EQ(0u, d.AUTOSTART.WAKEUP);
          EXPECT_EQ(1, d.AUTOSTART.CH);
        }},
       {"overview page beyond its three",
-       [](kt::DisplayConfig& d) { d.AUTOSTART = {CDlgConfigDsp::kViewOverview, 1, 3, {}}; },
+       [](kt::DisplayConfig& d) {
+         d.AUTOSTART = {CDlgConfigDsp::kViewOverview, 1, 3, {}};
+       },
        [](const kt::DisplayConfig& d) { EXPECT_EQ(0, d.AUTOSTART.CH); }},
       {"view without channel keeps type and channel",
-       [](kt::DisplayConfig& d) { d.AUTOSTART = {CDlgConfigDsp::kViewLogSys, 4, 3, {}}; },
+       [](kt::DisplayConfig& d) {
+         d.AUTOSTART = {CDlgConfigDsp::kViewLogSys, 4, 3, {}};
+       },
        [](const kt::DisplayConfig& d) {
          EXPECT_EQ(4u, d.AUTOSTART.TYPE);
          EXPECT_EQ(3, d.AUTOSTART.CH);
@@ -121,8 +133,7 @@ TEST_F(DlgConfigDspTest, ValuesWithoutAnItemLoadAsTheFirstItemAndStoreAsIt) {
          EXPECT_EQ(0u, d.AUTOSCREEN.PAGE.EVENT);
          EXPECT_EQ(1u, d.AUTOSCREEN.PAGE.LOGCOM);
        }},
-      {"switch value 2 is off",
-       [](kt::DisplayConfig& d) { d.AUTOSCREEN.MODE = 2; },
+      {"switch value 2 is off", [](kt::DisplayConfig& d) { d.AUTOSCREEN.MODE = 2; },
        [](const kt::DisplayConfig& d) { EXPECT_EQ(0u, d.AUTOSCREEN.MODE); }},
       {"others beyond their lists",
        [](kt::DisplayConfig& d) {
@@ -161,11 +172,11 @@ TEST_F(DlgConfigDspTest, TheViewDecidesThePageAndChannelListsAndTheSwitchItsCont
       const char* source;
     };
     const Step steps[] = {
-        {0, 0, 2, 0, true, false, "AI"},               // as loaded
+        {0, 0, 2, 0, true, false, "AI"},  // as loaded
         {1369, CDlgConfigDsp::kViewOverview, 3, 0, true, false, "AI"},
         {1369, CDlgConfigDsp::kViewDigital, 0, 4, false, true, "AI"},
-        {1370, 1, 0, 2, false, true, "DI"},            // DI
-        {1370, 2, 0, 4, false, true, "OI"},            // OI
+        {1370, 1, 0, 2, false, true, "DI"},  // DI
+        {1370, 2, 0, 4, false, true, "OI"},  // OI
         {1369, CDlgConfigDsp::kViewEvent, 0, 0, false, false, "OI"},
     };
     for (const Step& s : steps) {
@@ -265,8 +276,7 @@ TEST_F(DlgConfigDspTest, PickersShowTheirRowsAndWriteTheirMaskOnOkOnly) {
   const Case cases[] = {
       {1406, 2, "Flicker:AI3  Tank", 5, 4, "Zone5",
        [](kt::DeviceConfig& c) -> kt::u32& { return c.DISP.FLICKER.AI[2]; }},
-      {1409, 1, "Flicker:DI2  Door", 2, 1, "ON",
-       [](kt::DeviceConfig& c) -> kt::u32& { return c.DISP.FLICKER.DI[1]; }},
+      {1409, 1, "Flicker:DI2  Door", 2, 1, "ON", [](kt::DeviceConfig& c) -> kt::u32& { return c.DISP.FLICKER.DI[1]; }},
       {1410, 3, "Flicker:OI4  Sum", 5, 0, "Zone1",
        [](kt::DeviceConfig& c) -> kt::u32& { return c.DISP.FLICKER.OI[3]; }},
       {1411, -1, "Auto view switch:Trend", 2, 1, "Page2",
@@ -286,10 +296,11 @@ TEST_F(DlgConfigDspTest, PickersShowTheirRowsAndWriteTheirMaskOnOkOnly) {
     CDlgConfigDsp& page = ShowDspPage(dlg);
     for (const Case& c : cases) {
       SCOPED_TRACE(c.title);
-      if (c.flickerItem >= 0) kt::test::SelectComboItem(page.GetDlgItem(c.button == 1406   ? 1416
-                                                                          : c.button == 1409 ? 1423
-                                                                                             : 1425),
-                                                        c.flickerItem);
+      if (c.flickerItem >= 0)
+        kt::test::SelectComboItem(page.GetDlgItem(c.button == 1406   ? 1416
+                                                  : c.button == 1409 ? 1423
+                                                                     : 1425),
+                                  c.flickerItem);
       // Row 1 and bits beyond every row set.
       c.field(dlg.m_config) = 0xFFFFFF02u;
       // Cancel after "Select all": nothing changes.

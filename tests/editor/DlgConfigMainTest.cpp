@@ -5,10 +5,10 @@
 #include "DlgConfigMain.h"
 #include "EditorTestFixture.h"
 
-#include <cstring>
 #include <QDir>
 #include <QFileInfo>
 #include <QTabBar>
+#include <cstring>
 
 #include <sys/resource.h>
 
@@ -18,8 +18,8 @@
 
 namespace {
 
-using kt::test::Retype;
 using kt::test::FakeResponse;
+using kt::test::Retype;
 
 constexpr int kPageCom = 0;
 // Pages are added to the table over time: find the Log page by its tab.
@@ -124,8 +124,7 @@ TEST_F(DlgConfigMainTest, QuitAsksOnlyWhenSomethingWouldBeLost) {
          Retype(ComPage(dlg).GetDlgItem(1022), QStringLiteral("180"));
        },
        false},
-      {"a change", [](CDlgConfigMain& dlg) { Retype(ComPage(dlg).GetDlgItem(1022), QStringLiteral("300")); },
-       true},
+      {"a change", [](CDlgConfigMain& dlg) { Retype(ComPage(dlg).GetDlgItem(1022), QStringLiteral("300")); }, true},
       {"an invalid value, record unchanged",
        [](CDlgConfigMain& dlg) { Retype(ComPage(dlg).GetDlgItem(1023), QStringLiteral("0")); }, true},
       {"a change, then saved",
@@ -246,8 +245,8 @@ TEST_F(DlgConfigMainTest, UploadPostsTheDocumentAndReportsTheResult) {
   };
   const Case cases[] = {
       {"accepted", true, FakeResponse::Ok("OK"), QStringLiteral("Completed."), MB_ICONINFORMATION},
-      {"server error", true, FakeResponse::Status(500), QStringLiteral("Failed to get a valid response from the server."),
-       MB_ICONWARNING},
+      {"server error", true, FakeResponse::Status(500),
+       QStringLiteral("Failed to get a valid response from the server."), MB_ICONWARNING},
       {"login refused", true, FakeResponse::Status(401), QStringLiteral("Failed Login."), MB_ICONWARNING},
       {"login cancelled", false, FakeResponse::Ok("OK"), std::nullopt, 0},
   };

@@ -123,7 +123,7 @@ TEST_F(DlgConfigOiTest, EachStoredKindShowsItsItemAndSubDialog) {
   };
   const Case cases[] = {
       {0, "Scaling", true, false},
-      {1, "Time", false, true},  // TYPE 18
+      {1, "Time", false, true},      // TYPE 18
       {2, "Disable", false, false},  // TYPE 17 has no item
       {3, "Disable", false, false},
   };
@@ -208,18 +208,34 @@ TEST_F(DlgConfigOiTest, ZoneOrderRulesAndHighlights) {
   };
   const Case cases[] = {
       {"equal across a deadband", 5, {"20", "40", "60", "80"}, {"20", "40", "60", "80"}, nullptr, {}, {}},
-      {"zone 2 empty", 3, {"20", "20", "60", "80"}, {"20", "40", "60", "80"},
-       "Setting error: Zone 2 Lower limit >= Zone 2 Upper limit", {false, true, false, false},
+      {"zone 2 empty",
+       3,
+       {"20", "20", "60", "80"},
+       {"20", "40", "60", "80"},
+       "Setting error: Zone 2 Lower limit >= Zone 2 Upper limit",
+       {false, true, false, false},
        {true, false, false, false}},
-      {"earliest rule wins", 5, {"20", "10", "60", "90"}, {"20", "40", "60", "80"},
-       "Setting error: Zone 2 Lower limit >= Zone 2 Upper limit", {false, true, false, true},
+      {"earliest rule wins",
+       5,
+       {"20", "10", "60", "90"},
+       {"20", "40", "60", "80"},
+       "Setting error: Zone 2 Lower limit >= Zone 2 Upper limit",
+       {false, true, false, true},
        {true, false, false, true}},
-      {"upper 2 over lower 3", 3, {"20", "50", "60", "80"}, {"20", "40", "60", "80"},
-       "Setting error: Zone 2 Upper limit > Zone 3 Lower limit", {false, true, false, false},
+      {"upper 2 over lower 3",
+       3,
+       {"20", "50", "60", "80"},
+       {"20", "40", "60", "80"},
+       "Setting error: Zone 2 Upper limit > Zone 3 Lower limit",
+       {false, true, false, false},
        {false, true, false, false}},
       {"rule of an unused zone", 3, {"20", "40", "60", "80"}, {"20", "40", "90", "80"}, nullptr, {}, {}},
-      {"two zones", 2, {"30", "40", "60", "80"}, {"20", "40", "60", "80"},
-       "Setting error: Zone 1 Upper limit > Zone 2 Lower limit", {true, false, false, false},
+      {"two zones",
+       2,
+       {"30", "40", "60", "80"},
+       {"20", "40", "60", "80"},
+       "Setting error: Zone 1 Upper limit > Zone 2 Lower limit",
+       {true, false, false, false},
        {true, false, false, false}},
       {"disable", 0, {"30", "10", "60", "80"}, {"20", "40", "60", "80"}, nullptr, {}, {}},
   };

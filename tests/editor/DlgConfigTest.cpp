@@ -139,9 +139,11 @@ TEST_F(DlgConfigTest, ReadFromDeviceOpensTheEditorOrSaysWhyNot) {
   };
   const Case cases[] = {
       {"document", FakeResponse::Ok(Document(changed).toStdString()), true, std::nullopt, 0, true},
-      {"gzip document", FakeResponse::Ok(kt::test::FakeDevice::Gzip(Document(changed).toStdString())).WithEncoding("gzip"),
-       true, std::nullopt, 0, true},
-      {"another model", FakeResponse::Ok(otherModel.toStdString()), true, QStringLiteral("Failed in conversion."), MB_ICONERROR, false},
+      {"gzip document",
+       FakeResponse::Ok(kt::test::FakeDevice::Gzip(Document(changed).toStdString())).WithEncoding("gzip"), true,
+       std::nullopt, 0, true},
+      {"another model", FakeResponse::Ok(otherModel.toStdString()), true, QStringLiteral("Failed in conversion."),
+       MB_ICONERROR, false},
       {"not JSON", FakeResponse::Ok("<html>"), true, QStringLiteral("Failed in conversion."), MB_ICONERROR, false},
       {"refused login", FakeResponse::Status(401), true, QStringLiteral("Failed Login."), MB_ICONWARNING, false},
       {"login cancelled", FakeResponse::Ok(Document(changed).toStdString()), false, std::nullopt, 0, false},

@@ -177,8 +177,8 @@ TEST_F(DlgConfigTrdTest, InvalidInputsAreReportedInPageOrder) {
   };
   RunEditor(Defaults(), [&](CDlgConfigMain& dlg) {
     CDlgConfigTrd& page = TrdPage(dlg);
-    const QString good[] = {QStringLiteral("2000"), QStringLiteral("100"), QStringLiteral("100"),
-                            QStringLiteral("100"), QStringLiteral("0")};
+    const QString good[] = {QStringLiteral("2000"), QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("100"),
+                            QStringLiteral("0")};
     const int ids[] = {1111, 1115, 1116, 1120, 1121};
     for (const Case& c : cases) {
       SCOPED_TRACE(c.name);

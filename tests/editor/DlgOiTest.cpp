@@ -30,10 +30,10 @@ Kind K(const char* name) {
 
 const std::vector<Kind>& Kinds() {
   static const std::vector<Kind> kinds = {
-      K<CDlgOiAdd>("Add"),   K<CDlgOiMul>("Mul"),       K<CDlgOiDiv>("Div"),       K<CDlgOiSqrt>("Sqrt"),
-      K<CDlgOiMovave>("Movave"), K<CDlgOiDelay>("Delay"), K<CDlgOiExp>("Exp"),     K<CDlgOiLog>("Log"),
-      K<CDlgOiLn>("Ln"),     K<CDlgOiMax>("Max"),       K<CDlgOiMin>("Min"),       K<CDlgOiAnasum>("Anasum"),
-      K<CDlgOiPow>("Pow"),   K<CDlgOiF>("F"),           K<CDlgOiAlog>("Alog"),     K<CDlgOiSca>("Sca"),
+      K<CDlgOiAdd>("Add"),       K<CDlgOiMul>("Mul"),     K<CDlgOiDiv>("Div"),   K<CDlgOiSqrt>("Sqrt"),
+      K<CDlgOiMovave>("Movave"), K<CDlgOiDelay>("Delay"), K<CDlgOiExp>("Exp"),   K<CDlgOiLog>("Log"),
+      K<CDlgOiLn>("Ln"),         K<CDlgOiMax>("Max"),     K<CDlgOiMin>("Min"),   K<CDlgOiAnasum>("Anasum"),
+      K<CDlgOiPow>("Pow"),       K<CDlgOiF>("F"),         K<CDlgOiAlog>("Alog"), K<CDlgOiSca>("Sca"),
       K<CDlgOiTime>("Time"),
   };
   return kinds;
@@ -96,12 +96,27 @@ class DlgOiTest : public kt::test::GuiTest {
 // change, every other element of the block stays as it was.
 TEST_F(DlgOiTest, EachKindStoresItsDefaultsAndNothingElse) {
   const std::vector<std::vector<Operand>> expected = {
-      {{'K', 1, 0, 0, 0}, {'X', 1, 1, 0, 0}, {'K', 2, 0, 0, 0}, {'X', 2, 1, 0, 0}, {'K', 3, 0, 0, 0},
-       {'X', 3, 1, 0, 0}, {'A', 0, 0, 0, 0}},
-      {{'K', 1, 0, 0, 1}, {'X', 1, 1, 0, 0}, {'A', 1, 0, 0, 0}, {'K', 2, 0, 0, 1}, {'X', 2, 1, 0, 0},
-       {'A', 2, 0, 0, 0}, {'A', 0, 0, 0, 0}},
-      {{'K', 1, 0, 0, 1}, {'X', 1, 1, 0, 1}, {'A', 1, 0, 0, 0}, {'K', 2, 0, 0, 1}, {'X', 2, 1, 0, 1},
-       {'A', 2, 0, 0, 0}, {'A', 0, 0, 0, 0}},
+      {{'K', 1, 0, 0, 0},
+       {'X', 1, 1, 0, 0},
+       {'K', 2, 0, 0, 0},
+       {'X', 2, 1, 0, 0},
+       {'K', 3, 0, 0, 0},
+       {'X', 3, 1, 0, 0},
+       {'A', 0, 0, 0, 0}},
+      {{'K', 1, 0, 0, 1},
+       {'X', 1, 1, 0, 0},
+       {'A', 1, 0, 0, 0},
+       {'K', 2, 0, 0, 1},
+       {'X', 2, 1, 0, 0},
+       {'A', 2, 0, 0, 0},
+       {'A', 0, 0, 0, 0}},
+      {{'K', 1, 0, 0, 1},
+       {'X', 1, 1, 0, 1},
+       {'A', 1, 0, 0, 0},
+       {'K', 2, 0, 0, 1},
+       {'X', 2, 1, 0, 1},
+       {'A', 2, 0, 0, 0},
+       {'A', 0, 0, 0, 0}},
       {{'K', 1, 0, 0, 1}, {'X', 1, 1, 0, 0}},
       {{'X', 1, 1, 0, 0}, {'K', 1, 0, 1, 4}},                     // N keeps its NO
       {{'X', 1, 1, 0, 0}, {'K', 1, 0, 1, 0}, {'K', 2, 0, 1, 1}},  // T, K
@@ -214,28 +229,59 @@ TEST_F(DlgOiTest, TheKindsOwnFieldsLoadAndStoreTheirConstants) {
   auto shownItem = [](CComboBox& c) { return c.GetCurSel() < 0 ? QString() : c.GetLBText(c.GetCurSel()); };
   const Case cases[] = {
       {"N 12", [](auto& b) { b.K[1].CONST = 12; }, [&] { return shownItem(movave.m_comboCount); },
-       [](auto& b) { EXPECT_EQ(4.0, b.K[1].CONST); EXPECT_EQ(0u, b.K[1].TYPE); }},
+       [](auto& b) {
+         EXPECT_EQ(4.0, b.K[1].CONST);
+         EXPECT_EQ(0u, b.K[1].TYPE);
+       }},
       {"N 32.9", [](auto& b) { b.K[1].CONST = 32.9; }, [&] { return shownItem(movave.m_comboCount); },
        [](auto& b) { EXPECT_EQ(32.0, b.K[1].CONST); }},
-      {"T 2.7", [](auto& b) { b.K[1].CONST = 2.7; b.K[2].CONST = -7.5; }, [&] { return delay.m_editTime.GetWindowText(); },
+      {"T 2.7",
        [](auto& b) {
-         EXPECT_EQ(2.0, b.K[1].CONST); EXPECT_EQ(0u, b.K[1].TYPE);
-         EXPECT_EQ(-7.5, b.K[2].CONST); EXPECT_EQ(0u, b.K[2].TYPE);
+         b.K[1].CONST = 2.7;
+         b.K[2].CONST = -7.5;
+       },
+       [&] { return delay.m_editTime.GetWindowText(); },
+       [](auto& b) {
+         EXPECT_EQ(2.0, b.K[1].CONST);
+         EXPECT_EQ(0u, b.K[1].TYPE);
+         EXPECT_EQ(-7.5, b.K[2].CONST);
+         EXPECT_EQ(0u, b.K[2].TYPE);
        }},
       {"Time 6", [](auto& b) { b.K[1].CONST = 6; }, [&] { return shownItem(time.m_comboPart); },
-       [](auto& b) { EXPECT_EQ(0.0, b.K[1].CONST); EXPECT_EQ(0, b.K[1].NO); EXPECT_EQ(0u, b.K[1].TYPE); }},
+       [](auto& b) {
+         EXPECT_EQ(0.0, b.K[1].CONST);
+         EXPECT_EQ(0, b.K[1].NO);
+         EXPECT_EQ(0u, b.K[1].TYPE);
+       }},
       {"Time 5", [](auto& b) { b.K[1].CONST = 5.5; }, [&] { return shownItem(time.m_comboPart); },
        [](auto& b) { EXPECT_EQ(5.0, b.K[1].CONST); }},
-      {"Anasum const input", [](auto& b) { b.X[1].TYPE = 0; b.X[1].NO = 0; b.K[2].CONST = 2; b.K[3].CONST = 12.5; },
+      {"Anasum const input",
+       [](auto& b) {
+         b.X[1].TYPE = 0;
+         b.X[1].NO = 0;
+         b.K[2].CONST = 2;
+         b.K[3].CONST = 12.5;
+       },
        [&] { return shownItem(anasum.m_comboInput) + shownItem(anasum.m_comboUnit); },
        [](auto& b) {
-         EXPECT_EQ(1u, b.X[1].TYPE); EXPECT_EQ(500.25 + 1, b.X[1].CONST);
-         EXPECT_EQ(2.0, b.K[2].CONST); EXPECT_EQ(12.5, b.K[3].CONST); EXPECT_EQ(0u, b.K[3].TYPE);
+         EXPECT_EQ(1u, b.X[1].TYPE);
+         EXPECT_EQ(500.25 + 1, b.X[1].CONST);
+         EXPECT_EQ(2.0, b.K[2].CONST);
+         EXPECT_EQ(12.5, b.K[3].CONST);
+         EXPECT_EQ(0u, b.K[3].TYPE);
          EXPECT_EQ(500.25 + 9, b.K[1].CONST);
        }},
-      {"Anasum unit out of range", [](auto& b) { b.X[1].TYPE = 2; b.K[2].CONST = 3; }, [&] {
-         return shownItem(anasum.m_comboInput) + shownItem(anasum.m_comboUnit); },
-       [](auto& b) { EXPECT_EQ(2u, b.X[1].TYPE); EXPECT_EQ(1, b.X[1].NO); EXPECT_EQ(0.0, b.K[2].CONST); }},
+      {"Anasum unit out of range",
+       [](auto& b) {
+         b.X[1].TYPE = 2;
+         b.K[2].CONST = 3;
+       },
+       [&] { return shownItem(anasum.m_comboInput) + shownItem(anasum.m_comboUnit); },
+       [](auto& b) {
+         EXPECT_EQ(2u, b.X[1].TYPE);
+         EXPECT_EQ(1, b.X[1].NO);
+         EXPECT_EQ(0.0, b.K[2].CONST);
+       }},
   };
   const char* const shown[] = {"4", "32", "2", "Month", "Day of week", "AIDay", "DIMinute"};
   CDlgOiOperands* const dialogsOf[] = {&movave, &movave, &delay, &time, &time, &anasum, &anasum};
@@ -255,7 +301,7 @@ TEST_F(DlgOiTest, ScalingRefusesEqualSpanEnds) {
     kt::u32 t1, t2, t3, t4;  // sources of K1..K4
     kt::u16 n1, n2, n3, n4;
     double c1, c2, c3, c4;
-    const char* message;     // nullptr: accepted
+    const char* message;  // nullptr: accepted
   } const cases[] = {
       {0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 0, 100, "K1 = K2"},
       {0, 1, 0, 0, 0, 0, 0, 0, 5, 5, 0, 100, nullptr},  // a constant and a channel

@@ -73,9 +73,9 @@ TEST_F(MailFormTest, LoadsTheTemplateAndOkWritesItBackUnchanged) {
 
 TEST_F(MailFormTest, WithoutACheckedAddressOkAsksFirst) {
   const struct {
-    kt::u32 a;     // recipients checked
+    kt::u32 a;  // recipients checked
     bool asked;
-    int answer;    // to the question
+    int answer;  // to the question
   } cases[] = {
       {0x1, false, IDOK},
       {0x0, true, IDOK},

@@ -36,7 +36,7 @@ class OperandSelectorTest : public kt::test::GuiTest {
 };
 
 TEST_F(OperandSelectorTest, ChoosingASourceRefillsTheChannelsAndSelectsTheFirst) {
-  ExpectRow(0, 4, 0, false);  // "Const" after Init, numbers 1-4
+  ExpectRow(0, 4, 0, false);         // "Const" after Init, numbers 1-4
   SelectComboItem(&row->source, 1);  // "AI"
   PumpEvents();
   ExpectRow(1, 4, 0, true);
@@ -68,12 +68,9 @@ TEST_F(OperandSelectorTest, SetParamShowsTheStoredOperand) {
     int source, channels, channel;
     bool channelOn;
   } const cases[] = {
-      {0, 2, 0, 4, 2, false},   // a constant keeps the channel items it has
-      {1, 3, 1, 4, 3, true},
-      {2, 3, 2, 2, 0, true},    // DI has no channel 4: DI1
-      {3, 1, 3, 4, 1, true},
-      {4, 0, 4, 4, 0, true},
-      {5, 1, 0, 4, 1, false},   // no such source: "Const"
+      {0, 2, 0, 4, 2, false},                          // a constant keeps the channel items it has
+      {1, 3, 1, 4, 3, true},   {2, 3, 2, 2, 0, true},  // DI has no channel 4: DI1
+      {3, 1, 3, 4, 1, true},   {4, 0, 4, 4, 0, true}, {5, 1, 0, 4, 1, false},  // no such source: "Const"
       {-1, 9, 0, 4, 0, false},
   };
   for (const Case& c : cases) {
@@ -159,8 +156,8 @@ TEST_F(OperandSelectorTest, StoredValuesThatDoNotFitLeaveTheInputInvalid) {
     double value;
     const char* text;
     bool valid;
-  } const uints[] = {{2.7, "2", true},   {-0.5, "0", true}, {100.0, "100", true}, {101.0, "101", false},
-                     {1000.0, "1000", false}, {-5.0, "", false}, {1e10, "", false},   {nan, "", false}};
+  } const uints[] = {{2.7, "2", true},        {-0.5, "0", true}, {100.0, "100", true}, {101.0, "101", false},
+                     {1000.0, "1000", false}, {-5.0, "", false}, {1e10, "", false},    {nan, "", false}};
   for (const UintCase& c : uints) {
     SCOPED_TRACE(c.value);
     ShowStoredValue(delay.m_editTime, 50.0);

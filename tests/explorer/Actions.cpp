@@ -20,8 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSpontaneKeyEvent>
 #include <QRadioButton>
+#include <QSpontaneKeyEvent>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTableWidget>

@@ -39,6 +39,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <execinfo.h>
+#include <fcntl.h>
+#include <pthread.h>
+#include <unistd.h>
 #include <atomic>
 #include <chrono>
 #include <climits>
@@ -54,10 +58,6 @@
 #include <string>
 #include <string_view>
 #include <thread>
-#include <execinfo.h>
-#include <fcntl.h>
-#include <pthread.h>
-#include <unistd.h>
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)

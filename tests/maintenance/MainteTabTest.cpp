@@ -29,8 +29,8 @@ const QString kBadResponse = QStringLiteral("Failed to get a valid response from
 
 TEST_F(MainteTest, TheTabShowsNineButtonsAndHidesTheRecordingButton) {
   const std::pair<int, const char*> shown[] = {
-      {kDateTime, "Date/Time"},   {kInformation, "Information"},       {kSystemLog, "System log"},
-      {kCommLog, "Comm. log"},    {kEventLog, "Event log"},            {kClearTrend, "Clear trend"},
+      {kDateTime, "Date/Time"},        {kInformation, "Information"}, {kSystemLog, "System log"},
+      {kCommLog, "Comm. log"},         {kEventLog, "Event log"},      {kClearTrend, "Clear trend"},
       {kMailTest, "Mail report test"}, {kFtpTest, "FTP client test"}, {kDiskUsage, "Disk usage"}};
   CRect client;
   page.GetClientRect(&client);
@@ -100,9 +100,8 @@ TEST_F(MainteTest, ConfirmedCommandsSendTheirQueryOnlyAfterOk) {
 // login the shared text, and no dialog opens.
 TEST_F(MainteTest, DocumentButtonsReportUnreadableAnswersAndOpenNothing) {
   const std::pair<int, const char*> cases[] = {
-      {kInformation, "GET /info.json"},     {kDiskUsage, "GET /sdinfo.json"},
-      {kMailTest, "GET /mail.json"},        {kSystemLog, "GET /log_system.json"},
-      {kCommLog, "GET /log_com.json"},      {kEventLog, "GET /log_event.json"},
+      {kInformation, "GET /info.json"},     {kDiskUsage, "GET /sdinfo.json"}, {kMailTest, "GET /mail.json"},
+      {kSystemLog, "GET /log_system.json"}, {kCommLog, "GET /log_com.json"},  {kEventLog, "GET /log_event.json"},
   };
   for (auto [button, target] : cases) {
     SCOPED_TRACE(target);
@@ -213,17 +212,29 @@ TEST_F(MainteTest, InformationWithAVersionOutOfRangeIsAConversionFailure) {
 
 TEST(DiskSizeText, KeepsTheWidthFieldsAndSwitchesUnitBelowEachPowerOf1024) {
   const std::pair<double, const char*> cases[] = {
-      {0, "   0 B"},          {1023, "1023 B"},         {1023.6, "1024 B"},      {1024, "  1.000 KB"},
-      {1048575, "1023.999 KB"}, {1048576, "  1.000 MB"}, {1073741824, "  1.000 GB"},
-      {15955107840.0, " 14.859 GB"}, {-5, "  -5 B"},
+      {0, "   0 B"},
+      {1023, "1023 B"},
+      {1023.6, "1024 B"},
+      {1024, "  1.000 KB"},
+      {1048575, "1023.999 KB"},
+      {1048576, "  1.000 MB"},
+      {1073741824, "  1.000 GB"},
+      {15955107840.0, " 14.859 GB"},
+      {-5, "  -5 B"},
   };
   for (auto [bytes, text] : cases) EXPECT_EQ(text, FormatDiskSize(bytes)) << bytes;
 }
 
 TEST(DiskSizeText, ReadsWholeDecimalNumbersOnly) {
   const std::pair<const char*, std::optional<double>> cases[] = {
-      {"", 0.0},       {"15955107840", 15955107840.0}, {"1.5e3", 1500.0}, {"12abc", std::nullopt},
-      {"1e999", std::nullopt}, {"-1e999", std::nullopt}, {"12 ", std::nullopt},  {"1,5", std::nullopt},
+      {"", 0.0},
+      {"15955107840", 15955107840.0},
+      {"1.5e3", 1500.0},
+      {"12abc", std::nullopt},
+      {"1e999", std::nullopt},
+      {"-1e999", std::nullopt},
+      {"12 ", std::nullopt},
+      {"1,5", std::nullopt},
   };
   for (auto [text, value] : cases) EXPECT_EQ(value, ParseDiskSize(text)) << text;
   // An underflow is no overflow: it reads as (about) zero.
@@ -252,9 +263,8 @@ TEST_F(MainteTest, DiskUsageChecksTheCardAndBothNumbersBeforeOpening) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.sd) + " " + c.space + " " + c.size);
-    device.SetResponse("/sdinfo.json",
-                       FakeResponse::Ok(std::string(R"({"SDINFO":{"Sd":")") + c.sd + R"(","SPACE":")" + c.space +
-                                        R"(","SIZE":")" + c.size + R"("}})"));
+    device.SetResponse("/sdinfo.json", FakeResponse::Ok(std::string(R"({"SDINFO":{"Sd":")") + c.sd + R"(","SPACE":")" +
+                                                        c.space + R"(","SIZE":")" + c.size + R"("}})"));
     if (c.box) {
       modal.ExpectMessageBox(QString::fromLatin1(c.box), c.icon);
     } else {
@@ -273,7 +283,7 @@ TEST_F(MainteTest, DiskUsageChecksTheCardAndBothNumbersBeforeOpening) {
 TEST(ClockDays, FollowTheLeapRule) {
   struct Case {
     int year, month, days;
-  } const cases[] = {{2024, 2, 29}, {2023, 2, 28}, {2100, 2, 28}, {2000, 2, 29}, {2024, 1, 31},
+  } const cases[] = {{2024, 2, 29}, {2023, 2, 28},  {2100, 2, 28}, {2000, 2, 29}, {2024, 1, 31},
                      {2024, 4, 30}, {2024, 12, 31}, {2024, 0, 31}, {2024, 13, 31}};
   for (const Case& c : cases) EXPECT_EQ(c.days, CDlgTime::GetDaysInMonth(c.year, c.month)) << c.year << "-" << c.month;
 }
@@ -313,7 +323,7 @@ class ClockTest : public MainteTest {
 };
 
 std::vector<int> Selections(CDlgTime& d) {
-  return {d.m_comboYear.GetCurSel(), d.m_comboMonth.GetCurSel(), d.m_comboDay.GetCurSel(),
+  return {d.m_comboYear.GetCurSel(), d.m_comboMonth.GetCurSel(),  d.m_comboDay.GetCurSel(),
           d.m_comboHour.GetCurSel(), d.m_comboMinute.GetCurSel(), d.m_comboSecond.GetCurSel()};
 }
 }  // namespace

@@ -122,11 +122,11 @@ class ModalScript : public kt::ModalHandler {
 };
 
 // Driving widgets as a user does (QTest events on the real widgets).
-void Click(CWnd* wnd);                       // left click in its middle
-void Click(CWnd& dialog, int id);            // the control of that id
-void DoubleClick(CWnd* wnd, CPoint point);   // press, release, press, double click, release
-void RightClick(CWnd* wnd, CPoint point);    // client coordinates
-void TypeText(CWnd* wnd, const QString& text);         // focuses it first
+void Click(CWnd* wnd);                          // left click in its middle
+void Click(CWnd& dialog, int id);               // the control of that id
+void DoubleClick(CWnd* wnd, CPoint point);      // press, release, press, double click, release
+void RightClick(CWnd* wnd, CPoint point);       // client coordinates
+void TypeText(CWnd* wnd, const QString& text);  // focuses it first
 void PressKey(CWnd* wnd, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void SelectComboItem(CWnd* combo, int index);  // opens the list, picks the item
 void SelectListItem(CWnd* list, int index);    // clicks the item

@@ -153,8 +153,7 @@ TEST_F(ModalSeamTest, FileDialogsGiveThePathWithTheDefaultExtension) {
     EXPECT_EQ(r.filter, "CFG File(*.json)|*.json||");
     EXPECT_TRUE(r.flags & OFN_OVERWRITEPROMPT);
   });
-  CFileDialog save(FALSE, "json", "kt2057cfg.json", OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR,
-                   "CFG File(*.json)|*.json||");
+  CFileDialog save(FALSE, "json", "kt2057cfg.json", OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR, "CFG File(*.json)|*.json||");
   ASSERT_EQ(save.DoModal(), IDOK);
   EXPECT_EQ(save.GetPathName(), "/tmp/out.json");
   EXPECT_EQ(save.GetFileName(), "out.json");
@@ -219,7 +218,6 @@ TEST_F(ModalSeamTest, NestedModalsComeInOrder) {
   EXPECT_EQ(dlg.DoModal(), IDOK);
 }
 
-
 // A scroll bar's menu (a right click on the scroll bar of a log text or a
 // list) is a menu like any other: it comes through the seam, never as a
 // popup of its own that nobody answers.
@@ -228,7 +226,7 @@ TEST_F(ModalSeamTest, AScrollBarsMenuComesThroughTheSeamAndScrolls) {
     const char* item;
     int expected;  // -1: the middle, for a right click in the middle of the bar
   };
-  const Case cases[] = {{"Bottom", 1000}, {"Top", 0}, {"Page Down", 10}, {"Page Up", 0},
+  const Case cases[] = {{"Bottom", 1000},   {"Top", 0},       {"Page Down", 10},  {"Page Up", 0},
                         {"Scroll Down", 1}, {"Scroll Up", 0}, {"Scroll Here", -1}};
   QScrollBar bar(Qt::Vertical);
   bar.setRange(0, 1000);
@@ -266,7 +264,6 @@ TEST_F(ModalSeamTest, AScrollBarsMenuComesThroughTheSeamAndScrolls) {
   }
 }
 
-
 // A dialog handed to the handler is modal as under exec(): input held back
 // while a request waited goes to it, never to a window behind it.
 TEST_F(ModalSeamTest, InputHeldDuringAWaitSkipsTheWindowsBehindAHandlersDialog) {
@@ -275,7 +272,8 @@ TEST_F(ModalSeamTest, InputHeldDuringAWaitSkipsTheWindowsBehindAHandlersDialog) 
   int clicks = 0;
   QObject::connect(&behind, &QPushButton::clicked, [&clicks] { ++clicks; });
   // The click comes while the work runs, and is held until it returns.
-  QMetaObject::invokeMethod(qApp, [&behind] { QTest::mouseClick(&behind, Qt::LeftButton); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      qApp, [&behind] { QTest::mouseClick(&behind, Qt::LeftButton); }, Qt::QueuedConnection);
   kt::RunWhileWindowsWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); });
   EXPECT_EQ(0, clicks);
   modal.ExpectDialog<CDialog>([&](CDialog& dlg) {

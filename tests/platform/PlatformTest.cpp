@@ -23,33 +23,44 @@ namespace {
 
 constexpr std::uint32_t V = WS_VISIBLE | WS_TABSTOP;
 
-const DialogTemplate kTestDialog{
-    9001, "Test", 240, 260, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, "MS Shell Dlg", 8,
-    {
-        {100, Kind::Edit, "", 10, 10, 80, 12, V},
-        {101, Kind::Edit, "", 100, 10, 40, 12, WS_TABSTOP},  // not visible
-        {110, Kind::GroupBox, "Mode", 5, 28, 110, 40, WS_VISIBLE},
-        {111, Kind::RadioButton, "Off", 10, 38, 40, 10, V | WS_GROUP},
-        {112, Kind::RadioButton, "On", 60, 38, 40, 10, V},
-        {113, Kind::RadioButton, "Slow", 10, 52, 40, 10, V | WS_GROUP},
-        {114, Kind::RadioButton, "Fast", 60, 52, 40, 10, V},
-        {120, Kind::CheckBox, "Check", 120, 28, 60, 10, V},
-        {130, Kind::ComboDropList, "", 120, 40, 60, 80, V},
-        {131, Kind::ComboDropDown, "", 120, 56, 60, 80, V},
-        {140, Kind::ListBox, "", 5, 72, 50, 40, V},
-        {150, Kind::Tab, "", 60, 72, 120, 50, V},
-        {160, Kind::IpAddress, "", 5, 128, 90, 12, V},
-        {170, Kind::ListView, "", 100, 128, 135, 100, V | LVS_SINGLESEL},
-        {180, Kind::CheckListBox, "", 190, 10, 45, 40, V},
-        {190, Kind::Static, "Label", 190, 60, 45, 8, WS_VISIBLE},
-        {1, Kind::DefPushButton, "OK", 130, 240, 50, 14, V},
-        {2, Kind::PushButton, "Cancel", 185, 240, 50, 14, V},
-        {200, Kind::PushButton, "Action", 5, 240, 50, 14, V},
-    }};
+const DialogTemplate kTestDialog{9001,
+                                 "Test",
+                                 240,
+                                 260,
+                                 WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                                 "MS Shell Dlg",
+                                 8,
+                                 {
+                                     {100, Kind::Edit, "", 10, 10, 80, 12, V},
+                                     {101, Kind::Edit, "", 100, 10, 40, 12, WS_TABSTOP},  // not visible
+                                     {110, Kind::GroupBox, "Mode", 5, 28, 110, 40, WS_VISIBLE},
+                                     {111, Kind::RadioButton, "Off", 10, 38, 40, 10, V | WS_GROUP},
+                                     {112, Kind::RadioButton, "On", 60, 38, 40, 10, V},
+                                     {113, Kind::RadioButton, "Slow", 10, 52, 40, 10, V | WS_GROUP},
+                                     {114, Kind::RadioButton, "Fast", 60, 52, 40, 10, V},
+                                     {120, Kind::CheckBox, "Check", 120, 28, 60, 10, V},
+                                     {130, Kind::ComboDropList, "", 120, 40, 60, 80, V},
+                                     {131, Kind::ComboDropDown, "", 120, 56, 60, 80, V},
+                                     {140, Kind::ListBox, "", 5, 72, 50, 40, V},
+                                     {150, Kind::Tab, "", 60, 72, 120, 50, V},
+                                     {160, Kind::IpAddress, "", 5, 128, 90, 12, V},
+                                     {170, Kind::ListView, "", 100, 128, 135, 100, V | LVS_SINGLESEL},
+                                     {180, Kind::CheckListBox, "", 190, 10, 45, 40, V},
+                                     {190, Kind::Static, "Label", 190, 60, 45, 8, WS_VISIBLE},
+                                     {1, Kind::DefPushButton, "OK", 130, 240, 50, 14, V},
+                                     {2, Kind::PushButton, "Cancel", 185, 240, 50, 14, V},
+                                     {200, Kind::PushButton, "Action", 5, 240, 50, 14, V},
+                                 }};
 KT_DIALOG_TEMPLATE(kTestDialog);
 
 // A child page with an edit and a button.
-const DialogTemplate kTestPage{9002, "", 100, 40, WS_CHILD, "MS Shell Dlg", 8,
+const DialogTemplate kTestPage{9002,
+                               "",
+                               100,
+                               40,
+                               WS_CHILD,
+                               "MS Shell Dlg",
+                               8,
                                {
                                    {300, Kind::Edit, "", 5, 5, 60, 12, V},
                                    {301, Kind::PushButton, "Page", 5, 20, 50, 14, V},
@@ -593,7 +604,7 @@ TEST_F(PlatformTest, PreferencesLiveInTheProfileFolder) {
   EXPECT_EQ(app.GetProfileInt("KT2057CFG", "COM", 1), 5);
   EXPECT_EQ(app.GetProfileString("Login", "IP"), "192.168.0.1");
   EXPECT_EQ(app.GetProfileInt("Login", "PORT", 80), 8080);
-  EXPECT_EQ(app.GetProfileInt("Login", "IP", 7), 7);  // not a number
+  EXPECT_EQ(app.GetProfileInt("Login", "IP", 7), 7);      // not a number
   EXPECT_EQ(app.GetProfileInt("KT2057CFG", "IP", 3), 3);  // sections are apart
 
   bool found = false;
