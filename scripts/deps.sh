@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  cmake ninja-build g++ clang libclang-rt-14-dev clang-format pkg-config
   qt6-base-dev libjansson-dev zlib1g-dev libcurl4-openssl-dev
   libcpp-httplib-dev libgtest-dev googletest libgmock-dev libbenchmark-dev
   locales

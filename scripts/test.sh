@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: a normal build (g++) and one with
 # AddressSanitizer + UndefinedBehaviorSanitizer (clang, which also builds the
-# fuzz targets). Fails when either run fails.
+# fuzz targets). Fails when either run fails, or when a source file is not in
+# the code format of .clang-format (the tests still run; fix with
+# `git ls-files '*.cpp' '*.h' | xargs clang-format -i`).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +12,10 @@ cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY all_proxy ALL_PROXY
 jobs=$(nproc)
+
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+format=$?
+[ $format -eq 0 ] || echo "The files above are not in the code format." >&2
 
 run() {  # run DIR CMAKE-ARGS...
   local dir=$1; shift
@@ -25,4 +31,4 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
   -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang
 sanitize=$?
 
-[ $normal -eq 0 ] && [ $sanitize -eq 0 ]
+[ $format -eq 0 ] && [ $normal -eq 0 ] && [ $sanitize -eq 0 ]
