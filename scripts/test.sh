@@ -13,7 +13,14 @@ export QT_QPA_PLATFORM=offscreen
 unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY all_proxy ALL_PROXY
 jobs=$(nproc)
 
-git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+sources() {  # every C++ source of ours, NUL-separated
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -z '*.cpp' '*.h'
+  else
+    find . -path ./build -prune -o -type f \( -name '*.cpp' -o -name '*.h' \) -print0
+  fi
+}
+sources | xargs -0 clang-format --dry-run --Werror
 format=$?
 [ $format -eq 0 ] || echo "The files above are not in the code format." >&2
 
