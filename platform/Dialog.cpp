@@ -249,7 +249,7 @@ QWidget* MakeControl(const res::ControlTemplate& c, QWidget* host, bool inChild,
     }
     case res::Kind::ListBox:
     case res::Kind::CheckListBox: {
-      auto* l = new QListWidget(host);
+      auto* l = new KtListBox(host);
       l->setSelectionMode(QAbstractItemView::SingleSelection);
       l->setEditTriggers(QAbstractItemView::NoEditTriggers);
       if (c.kind == res::Kind::CheckListBox) l->setProperty("kt_checklist", true);

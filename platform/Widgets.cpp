@@ -170,6 +170,12 @@ void KtIpAddress::paintEvent(QPaintEvent*) {
 // ---------------------------------------------------------------------------
 // KtListView
 
+QItemSelectionModel::SelectionFlags KtListBox::selectionCommand(const QModelIndex& index, const QEvent* ev) const {
+  if (!index.isValid()) return QItemSelectionModel::NoUpdate;
+  const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, ev);
+  return flags & QItemSelectionModel::Deselect ? QItemSelectionModel::NoUpdate : flags;
+}
+
 KtListView::KtListView(QWidget* parent) : QTableWidget(parent) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QWidget>
@@ -82,6 +83,18 @@ class KtIpAddress : public QWidget {
  private:
   std::array<QLineEdit*, 4> m_fields{};
   std::array<QWidget*, 3> m_dots{};
+};
+
+// List box (one row selected at most). The user can choose another row but
+// not leave none: a click below the rows, or a Ctrl+click on the selected
+// row, keeps it, as a list box does. (Qt would clear it, and a channel page
+// would show a channel whose row is not selected.)
+class KtListBox : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* ev) const override;
 };
 
 // Report-style list view.

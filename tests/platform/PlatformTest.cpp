@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 
 #include <clocale>
 #include <cstdio>
@@ -543,6 +545,15 @@ TEST_F(PlatformTest, ListControlsKeepTheirItemsAndRightClicksSelectNothing) {
     EXPECT_EQ(dlg.m_list.ItemFromPoint(CPoint(item.left + 2, 1000), outside), 2u);
     EXPECT_TRUE(outside);
     EXPECT_TRUE(dlg.events.empty());
+    // A row once chosen stays chosen: neither a click below the rows nor a
+    // Ctrl+click on it leaves the list without one.
+    kt::test::SelectListItem(&dlg.m_list, 1);
+    auto* box = static_cast<QListWidget*>(dlg.m_list.GetSafeHwnd());
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, box->viewport()->height() - 2));
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::ControlModifier, box->visualItemRect(box->item(1)).center());
+    EXPECT_EQ(dlg.m_list.GetCurSel(), 1);
+    EXPECT_EQ(dlg.events, (Events{"list sel 1"}));
+    dlg.events.clear();
 
     auto* checks = static_cast<CCheckListBox*>(dlg.GetDlgItem(180));
     checks->AddString("A1");
