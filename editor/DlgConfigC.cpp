@@ -152,7 +152,13 @@ void CDlgConfigC::StoreChannel(int p) {
 
 void CDlgConfigC::UpdateControls() {
   DisableAllControls();
-  if (m_radioEnable.GetCheck() != BST_CHECKED) return;
+  if (m_radioEnable.GetCheck() != BST_CHECKED) {
+    // An incomplete address is stored as none: a disabled peer, which may
+    // keep one, shows what it keeps instead of a greyed text that is lost.
+    BYTE field[4] = {};
+    if (m_editAddress.GetAddress(field[0], field[1], field[2], field[3]) != 4) m_editAddress.ClearAddress();
+    return;
+  }
 
   for (CWnd* control :
        {static_cast<CWnd*>(&m_comboProtocol), static_cast<CWnd*>(&m_editAddress), static_cast<CWnd*>(&m_editPort),

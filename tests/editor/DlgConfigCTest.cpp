@@ -5,7 +5,9 @@
 #include "DlgConfigSelect.h"
 #include "EditorTestFixture.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QTest>
 
 #include <cstdlib>
 #include <cstring>
@@ -180,6 +182,20 @@ TEST_F(DlgConfigCTest, AnIncompleteAddressIsStoredEmptyAndBlocksNothingWhileDisa
     EXPECT_EQ(1, page.m_nCurChannel);
     EXPECT_STREQ("", dlg.m_config.C[0].IP);
     EXPECT_TRUE(modal.MessageBoxes().empty());
+  });
+}
+
+TEST_F(DlgConfigCTest, DisablingAPeerClearsAnAddressThatCannotBeStored) {
+  OnPage(NonDefault(), [&](CDlgConfigMain& dlg, CDlgConfigC& page) {
+    page.m_editAddress.SetFieldFocus(3);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    EXPECT_EQ(QStringLiteral("192.168.10."), page.m_editAddress.GetWindowText());
+    kt::test::Click(page, 1015);  // "Disable"
+    EXPECT_TRUE(page.m_editAddress.IsBlank());
+    kt::test::SelectListItem(&page.m_listChannel, 1);
+    EXPECT_STREQ("", dlg.m_config.C[0].IP);
+    kt::test::Click(page, 1015);  // a whole address stays
+    EXPECT_EQ(QStringLiteral("10.0.0.1"), page.m_editAddress.GetWindowText());
   });
 }
 
