@@ -60,7 +60,9 @@ void CInputString::SetTextUtf8(const char* utf8) {
 
 BOOL CInputString::IsValidString(const CString& text) {
   for (QChar ch : text) {
-    if (!IsValidChar(static_cast<wchar_t>(ch.unicode()))) return FALSE;
+    // A record's text ends at its first zero: a pasted one would have the
+    // rest of the text shown but never stored.
+    if (ch.isNull() || !IsValidChar(static_cast<wchar_t>(ch.unicode()))) return FALSE;
   }
   return TRUE;
 }

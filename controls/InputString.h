@@ -39,7 +39,7 @@ class CInputString : public CEdit {
   CString TruncateText(const CString& text) const;
   // Shows a record's UTF-8 text, cut to the limit.
   virtual void SetTextUtf8(const char* utf8);
-  // TRUE when every code unit passes IsValidChar.
+  // TRUE when every code unit passes IsValidChar and none is zero.
   BOOL IsValidString(const CString& text);
 
   BOOL OnChar(UINT nChar) override;

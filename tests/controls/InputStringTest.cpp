@@ -16,11 +16,14 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <string_view>
 
 using namespace kt::res;
 using kt::test::GuiTest;
 
 namespace {
+
+using namespace std::string_view_literals;
 
 constexpr std::uint32_t V = WS_VISIBLE | WS_TABSTOP;
 constexpr COLORREF kYellow = RGB(255, 241, 0);
@@ -158,7 +161,7 @@ struct PasteCase {
   int id;
   int limit;
   const char16_t* before;
-  const char16_t* pasted;
+  std::u16string_view pasted;
   const char16_t* shown;
 };
 
@@ -173,16 +176,20 @@ TEST_F(InputStringTest, PastingIsCutAtTheLimitOrRolledBackWhenACharacterIsRefuse
       {kHttp, 32, u"ab", u"x_y", u"abx_y"},
       {kJis, 32, u"漢", u"\u301C", u"漢"},
       {kJis, 32, u"漢", u"字\uFF5E", u"漢字\uFF5E"},
+      // A zero would end the stored text early.
+      {kPlain, 32, u"ab", u"x\0y"sv, u"ab"},
+      {kAscii, 32, u"ab", u"\0\0"sv, u"ab"},
   };
   RunTextDialog(modal, [&](TextDialog& dlg) {
     for (const PasteCase& c : cases) {
-      SCOPED_TRACE(QString::fromUtf16(c.pasted).toStdString());
+      const QString pasted = QString::fromUtf16(c.pasted.data(), static_cast<qsizetype>(c.pasted.size()));
+      SCOPED_TRACE(pasted.toStdString());
       CInputString* input = dlg.Input(c.id);
       input->SetMaxLength(c.limit);
       input->SetWindowText(QString::fromUtf16(c.before));
       input->SetSel(-1, -1);
       kt::test::PressKey(input, Qt::Key_End);
-      Paste(input, QString::fromUtf16(c.pasted));
+      Paste(input, pasted);
       EXPECT_EQ(input->GetWindowText(), QString::fromUtf16(c.shown));
     }
   });
