@@ -17,6 +17,18 @@ namespace kt {
 
 namespace {
 ModalHandler* g_handler = nullptr;
+int g_handlerModals = 0;
+
+// A box or file or colour dialog that a test's handler answers stands for a
+// modal window: while it is answered, input held back during a request and
+// handed back now goes nowhere, as it would behind the real one.
+class HandlerModal {
+ public:
+  HandlerModal() { ++g_handlerModals; }
+  ~HandlerModal() { --g_handlerModals; }
+  HandlerModal(const HandlerModal&) = delete;
+  HandlerModal& operator=(const HandlerModal&) = delete;
+};
 
 QWidget* ActiveParent() { return QApplication::activeWindow(); }
 }  // namespace
@@ -30,6 +42,8 @@ ModalHandler* SetModalHandler(ModalHandler* handler) {
 ModalHandler* GetModalHandler() { return g_handler; }
 
 namespace detail {
+
+bool IsHandlerModalOpen() { return g_handlerModals > 0; }
 
 void RequireInteractive(const QString& what) {
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
@@ -49,7 +63,10 @@ void ActivateWindow(QWidget* w) {
 }  // namespace detail
 
 int RunMessageBox(const MessageBoxRequest& request) {
-  if (g_handler) return g_handler->OnMessageBox(request);
+  if (g_handler) {
+    const HandlerModal modal;
+    return g_handler->OnMessageBox(request);
+  }
   detail::RequireInteractive(QStringLiteral("message box \"%1\"").arg(request.text));
   QMessageBox box(ActiveParent());
   box.setWindowTitle(request.caption);
@@ -96,7 +113,10 @@ UINT RunMenu(const MenuRequest& request) {
 }
 
 std::optional<QString> RunFileDialog(const FileDialogRequest& request) {
-  if (g_handler) return g_handler->OnFileDialog(request);
+  if (g_handler) {
+    const HandlerModal modal;
+    return g_handler->OnFileDialog(request);
+  }
   detail::RequireInteractive(QStringLiteral("file dialog"));
   // "Name|pattern|Name|pattern||" becomes "Name (pattern);;Name (pattern)".
   QStringList parts = request.filter.split(QLatin1Char('|'));
@@ -120,7 +140,10 @@ std::optional<QString> RunFileDialog(const FileDialogRequest& request) {
 }
 
 std::optional<COLORREF> RunColorDialog(const ColorDialogRequest& request) {
-  if (g_handler) return g_handler->OnColorDialog(request);
+  if (g_handler) {
+    const HandlerModal modal;
+    return g_handler->OnColorDialog(request);
+  }
   detail::RequireInteractive(QStringLiteral("colour dialog"));
   QColor initial = (request.flags & CC_RGBINIT) ? detail::ToQColor(request.initial) : QColor(Qt::black);
   QColor c = QColorDialog::getColor(initial, ActiveParent());

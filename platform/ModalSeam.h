@@ -51,7 +51,10 @@ struct ColorDialogRequest {
 class ModalHandler {
  public:
   virtual ~ModalHandler() = default;
-  // Returns the button pressed (IDOK or IDCANCEL).
+  // Returns the button pressed (IDOK or IDCANCEL). Like the file and colour
+  // dialogs, the box counts as a modal window while it is answered: input
+  // held during a request and handed back meanwhile (events pumped here, as
+  // the real box's own loop would) reaches no window behind it.
   virtual int OnMessageBox(const MessageBoxRequest& request) = 0;
   // Gets the dialog after OnInitDialog, shown; ends it through its controls
   // or EndDialog. A dialog left open is cancelled.
@@ -80,6 +83,9 @@ namespace detail {
 // (the offscreen platform of the tests): a test never hangs on a modal.
 void RequireInteractive(const QString& what);
 void ActivateWindow(QWidget* w);
+// True while a handler answers a message box, file dialog or colour dialog,
+// which then counts as an open modal window.
+bool IsHandlerModalOpen();
 }  // namespace detail
 
 }  // namespace kt

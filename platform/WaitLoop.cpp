@@ -1,5 +1,7 @@
 #include "WaitLoop.h"
 
+#include "ModalSeam.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -70,9 +72,11 @@ QWindow* WindowOf(QObject* receiver) {
 }
 
 // Input held back during a wait goes where it would have gone, unless a
-// modal window opened since (the request's message box, say): a window
-// behind it would not have taken the input either.
+// modal window opened since (the request's message box, say, or one that a
+// test's handler answers): a window behind it would not have taken the
+// input either.
 void Deliver(QObject* receiver, QEvent* event) {
+  if (detail::IsHandlerModalOpen()) return;
   if (QWindow* modal = QGuiApplication::modalWindow()) {
     QWindow* target = WindowOf(receiver);
     if (!target || (target != modal && !modal->isAncestorOf(target))) return;

@@ -286,6 +286,16 @@ TEST_F(ModalSeamTest, InputHeldDuringAWaitSkipsTheWindowsBehindAHandlersDialog) 
   EXPECT_EQ(IDCANCEL, dlg.DoModal());
   kt::test::PumpEvents();
   EXPECT_EQ(0, clicks);
+
+  // So does a box or file dialog that the handler answers, when events run
+  // meanwhile as in the real one's own loop.
+  QMetaObject::invokeMethod(
+      qApp, [&behind] { QTest::mouseClick(&behind, Qt::LeftButton); }, Qt::QueuedConnection);
+  kt::RunWhileWindowsWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); });
+  modal.ExpectFileDialog(std::nullopt, [](const kt::FileDialogRequest&) { kt::test::PumpEvents(); });
+  kt::RunFileDialog(kt::FileDialogRequest{});
+  kt::test::PumpEvents();
+  EXPECT_EQ(0, clicks);
 }
 
 }  // namespace
