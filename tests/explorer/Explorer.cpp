@@ -13,7 +13,14 @@
 //     within their own time-outs; a watchdog ends a run that stops moving;
 //   - exactly one page of each tab control is visible, the selected tab's;
 //   - every file reported saved and every body uploaded reads back with
-//     flags 0 and writes back byte for byte;
+//     flags 0 and writes back byte for byte, and opened again in an editor
+//     shows on the user's page and rows what the user's editor shows;
+//   - no action opens more than a bounded number of modal windows or
+//     requests, nor outlasts the limit while answering them (reported at
+//     once: such an action may never end);
+//   - each tab control shows its selected page alone, and each sub-dialog
+//     host its current sub-dialog alone;
+//   - the hand-made documents of the run's folder stay as they were;
 //   - "Quit" right after a successful "Save file", with no input in between,
 //     asks nothing and closes the editor;
 //   - the sanitizers, in their build, report nothing.
@@ -29,6 +36,7 @@
 #include "JsonReadConfig.h"
 #include "JsonWriter.h"
 #include "ModalScript.h"
+#include "NormalDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,6 +51,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <unistd.h>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <climits>
@@ -191,6 +200,60 @@ std::vector<QByteArray> VariedDocuments(const QByteArray& good, Random& r, int c
   return docs;
 }
 
+// ---------------------------------------------------------------------------
+// Windows named in reports
+
+bool IsDialogWidget(const QWidget* w) { return w && w->property("kt_dialog").toBool(); }
+
+QWidget* DialogAbove(QWidget* w) {
+  while (w && !IsDialogWidget(w)) w = w->parentWidget();
+  return w;
+}
+
+// The pages of a tab control: its dialogs, in tab order.
+std::vector<QWidget*> PagesOf(QWidget* tabControl) {
+  std::vector<QWidget*> pages;
+  for (QObject* o : tabControl->children()) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (IsDialogWidget(w)) pages.push_back(w);
+  }
+  return pages;
+}
+
+QTabBar* TabBarOf(QWidget* w) { return w->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly); }
+
+// "dialog 134 \"title\"", "page 168 (tab \"OI\") of dialog 134 ...",
+// "sub-dialog 170 of page 168 ...".
+QString Describe(QWidget* w) {
+  if (!w) return QStringLiteral("no window");
+  auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(w));
+  const QString id = dialog ? QString::number(dialog->GetTemplateId()) : QStringLiteral("?");
+  QWidget* host = w->parentWidget();
+  if (w->isWindow() || !host) return QStringLiteral("dialog %1 \"%2\"").arg(id, w->windowTitle());
+  if (QTabBar* bar = TabBarOf(host)) {
+    const std::vector<QWidget*> pages = PagesOf(host);
+    const auto at = std::find(pages.begin(), pages.end(), w) - pages.begin();
+    return QStringLiteral("page %1 (tab \"%2\") of %3")
+        .arg(id, bar->tabText(static_cast<int>(at)), Describe(DialogAbove(host)));
+  }
+  return QStringLiteral("sub-dialog %1 of %2").arg(id, Describe(DialogAbove(host)));
+}
+
+// The innermost page or sub-dialog that a dialog shows.
+QWidget* Innermost(QWidget* dialog) {
+  for (QObject* o : dialog->children()) {
+    auto* c = qobject_cast<QWidget*>(o);
+    if (!c || c->isWindow()) continue;
+    if (IsDialogWidget(c) && !c->isHidden()) return Innermost(c);
+    if (TabBarOf(c)) {
+      for (QWidget* page : PagesOf(c)) {
+        if (!page->isHidden()) return Innermost(page);
+      }
+    }
+  }
+  return dialog;
+}
+
 // One engine shared by the report paths (signals, the sanitizer's death
 // callback, the watchdog), which cannot be handed a pointer.
 class Explorer;
@@ -229,7 +292,9 @@ class Explorer : public kt::ModalHandler, public ActionContext {
   };
   struct Frame {
     Clock::time_point start;
+    long long number = 0;  // the action's
     Clock::duration excluded{};
+    int modals = 0;  // modal windows and requests it opened
   };
   // Counts the user's input as it reaches the widgets (input held back
   // during a request counts when it arrives after it).
@@ -266,7 +331,12 @@ class Explorer : public kt::ModalHandler, public ActionContext {
   void InputWhileWaiting();
   void Begin(Scope& scope, const char* what);
   void End();
+  void CountModal(const QString& what);
+  [[noreturn]] void Abort(const QString& what);
+  void CompareSaved(const QByteArray& bytes, const QString& what);
   void CheckPages();
+  bool CheckHosts(QWidget* dialog);
+  void CheckPreparedFiles();
   void CheckUploads();
   void CheckDocument(const QByteArray& bytes, const QString& what);
   void Fail(const QString& what);
@@ -289,11 +359,14 @@ class Explorer : public kt::ModalHandler, public ActionContext {
   std::vector<Scope*> m_scopes;
   std::vector<Frame> m_frames;
   long long m_inputs = 0;
+  bool m_comparing = false;  // a second editor is open: its modals are not the user's
+  QStringList m_comparingModals;
   Clock::time_point m_requestStart;
 
   // The log: the current action's line and the last ones.
   std::string m_pending;
   std::deque<std::string> m_recent;
+  std::string m_where;  // the window of the current action
   std::timed_mutex m_logMutex;
 
   // The watchdog.
@@ -314,11 +387,14 @@ class Explorer : public kt::ModalHandler, public ActionContext {
   std::vector<std::string> m_pool;  // configuration documents the device answers with
   std::size_t m_poolFixed = 0;
   std::map<std::string, std::string> m_deviceDocs;
+  std::map<QString, QByteArray> m_prepared;  // the hand-made documents, by name
 
   // Counts for the summary.
   std::map<int, int> m_dialogs;
   long long m_longest = 0;  // ms, the longest action
   long long m_boxes = 0, m_savesChecked = 0, m_uploadsChecked = 0, m_requests = 0, m_starts = 0;
+  long long m_compared = 0, m_notCompared = 0;
+  int m_mostModals = 0;
   QString m_lastBox;
 };
 
@@ -350,7 +426,7 @@ void Explorer::Note(const QString& text) {
 void Explorer::Report(const QString& what) {
   if (g_reported.exchange(true)) return;
   const long long replay = m_doneAt >= 0 ? m_doneAt : m_count;
-  QString out = QStringLiteral("\n=== explorer: %1\nseed %2, action %3, %4 ms into the run\nlast actions:\n")
+  QString out = QStringLiteral("\n=== explorer: %1\nseed %2, action %3, %4 ms into the run\n")
                     .arg(what)
                     .arg(m_settings.seed)
                     .arg(m_count)
@@ -358,6 +434,8 @@ void Explorer::Report(const QString& what) {
   {
     std::unique_lock lock(m_logMutex, std::defer_lock);
     const bool locked = lock.try_lock_for(2s);
+    if (locked) out += QStringLiteral("the action's window: %1\n").arg(QString::fromStdString(m_where));
+    out += QStringLiteral("last actions:\n");
     for (const std::string& line : m_recent) out += QStringLiteral("  %1\n").arg(QString::fromStdString(line));
     if (locked && !m_pending.empty()) out += QStringLiteral("  %1\n").arg(QString::fromStdString(m_pending));
   }
@@ -378,6 +456,16 @@ void Explorer::Fail(const QString& what) {
   Flush();
   Report(what);
   ADD_FAILURE() << what.toStdString();
+}
+
+// For what may never end (a box that keeps coming back): the report, then
+// the end of the process, since the program's own loop cannot be left.
+void Explorer::Abort(const QString& what) {
+  m_failed = true;
+  Flush();
+  Report(what);
+  std::fflush(stderr);
+  std::_Exit(1);
 }
 
 void ReportCrash(int sig) {
@@ -457,6 +545,7 @@ bool Explorer::Run() {
     app.InitInstance();
   }
 
+  if (!m_failed) CheckPreparedFiles();
   {
     std::lock_guard lock(m_watchMutex);
     m_watchStop = true;
@@ -471,9 +560,10 @@ bool Explorer::Run() {
   std::fprintf(
       stderr,
       "explorer: seed %llu, %lld actions in %.1f s; main window started %lld times, %zu kinds of dialog opened, "
-      "%lld message boxes, %lld requests, %lld saved files and %lld uploads checked; longest action %lld ms\n",
+      "%lld message boxes, %lld requests, %lld saved files and %lld uploads checked, %lld of them opened again and "
+      "compared (%lld could not be); longest action %lld ms, most modal windows and requests of one action %d\n",
       static_cast<unsigned long long>(m_settings.seed), m_count, Elapsed(), m_starts, m_dialogs.size(), m_boxes,
-      m_requests, m_savesChecked, m_uploadsChecked, m_longest);
+      m_requests, m_savesChecked, m_uploadsChecked, m_compared, m_notCompared, m_longest, m_mostModals);
   QString opened = QStringLiteral("explorer: dialogs opened (template: times):");
   for (const auto& [id, n] : m_dialogs) opened += QStringLiteral(" %1:%2").arg(id).arg(n);
   std::fprintf(stderr, "%s\n", qPrintable(opened));
@@ -555,6 +645,12 @@ void Explorer::OnDialog(CDialog& dialog) {
   const Clock::time_point opened = Clock::now();
   Beat();
   const int id = static_cast<int>(dialog.GetTemplateId());
+  if (m_comparing) {
+    m_comparingModals << QStringLiteral("dialog %1").arg(id);
+    dialog.EndDialog(IDCANCEL);
+    return;
+  }
+  CountModal(QStringLiteral("dialog %1").arg(id));
   ++m_dialogs[id];
   Line(QStringLiteral("dialog %1 opens (%2)").arg(id).arg(QString::fromLatin1(typeid(dialog).name())));
   Scope scope{&dialog, Budget(dialog)};
@@ -576,7 +672,12 @@ void Explorer::Begin(Scope& scope, const char* what) {
   ++m_count;
   ++scope.steps;
   Beat();
-  m_frames.push_back(Frame{Clock::now()});
+  m_frames.push_back(Frame{Clock::now(), m_count});
+  {
+    const std::string where = Describe(Innermost(scope.dialog->GetSafeHwnd())).toStdString();
+    std::lock_guard lock(m_logMutex);
+    m_where = where;
+  }
   m_pending = QStringLiteral("%1#%2 [%3] %4")
                   .arg(QString(static_cast<qsizetype>(2 * (m_scopes.size() - 1)), QLatin1Char(' ')))
                   .arg(m_count)
@@ -759,29 +860,120 @@ void Explorer::InputWhileWaiting() {
 void Explorer::CheckPages() {
   for (Scope* s : m_scopes) {
     QWidget* win = s->dialog->GetSafeHwnd();
-    if (!win || s->dialog->IsEnded()) continue;
-    for (QTabBar* bar : win->findChildren<QTabBar*>()) {
-      std::vector<QWidget*> pages;
-      for (QObject* o : bar->parentWidget()->children()) {
-        auto* w = qobject_cast<QWidget*>(o);
-        if (w && w->property("kt_dialog").toBool()) pages.push_back(w);
+    if (win && !s->dialog->IsEnded() && !CheckHosts(win)) return;
+  }
+}
+
+// Each tab control shows its selected page alone; each sub-dialog host its
+// current sub-dialog alone (or none).
+bool Explorer::CheckHosts(QWidget* win) {
+  for (QTabBar* bar : win->findChildren<QTabBar*>()) {
+    QWidget* tabs = bar->parentWidget();
+    const std::vector<QWidget*> pages = PagesOf(tabs);
+    if (pages.empty()) continue;
+    int shown = 0, at = -1;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      if (!pages[i]->isHidden()) {
+        ++shown;
+        at = static_cast<int>(i);
       }
-      if (pages.empty()) continue;
-      int shown = 0, at = -1;
-      for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (!pages[i]->isHidden()) {
-          ++shown;
-          at = static_cast<int>(i);
-        }
-      }
-      if (shown != 1 || (static_cast<int>(pages.size()) == bar->count() && at != bar->currentIndex())) {
-        Fail(QStringLiteral("dialog %1: %2 pages visible (the last %3) with tab %4 selected")
-                 .arg(s->dialog->GetTemplateId())
-                 .arg(shown)
-                 .arg(at)
-                 .arg(bar->currentIndex()));
-        return;
-      }
+    }
+    if (shown != 1 || (static_cast<int>(pages.size()) == bar->count() && at != bar->currentIndex())) {
+      Fail(QStringLiteral("tab control %1 of %2: %3 pages visible (the last %4) with tab %5 selected")
+               .arg(tabs->property("kt_id").toInt())
+               .arg(Describe(DialogAbove(tabs->parentWidget())))
+               .arg(shown)
+               .arg(at)
+               .arg(bar->currentIndex()));
+      return false;
+    }
+  }
+  for (QWidget* w : win->findChildren<QWidget*>()) {
+    auto* host = dynamic_cast<CSubDialogParent*>(CWnd::FromHandlePermanent(w));
+    if (!host) continue;
+    QStringList shown;
+    bool wrong = false;
+    for (const SubDialogEntry& child : host->m_children) {
+      QWidget* cw = child.pDialog ? child.pDialog->GetSafeHwnd() : nullptr;
+      if (!cw) continue;
+      const bool visible = !cw->isHidden();
+      if (visible) shown << QString::number(child.pDialog->GetTemplateId());
+      if (visible != (child.pDialog.get() == host->m_pCurrent)) wrong = true;
+    }
+    if (wrong) {
+      Fail(QStringLiteral("frame %1 of %2 shows the sub-dialogs [%3], its current one being %4")
+               .arg(w->property("kt_id").toInt())
+               .arg(Describe(DialogAbove(w->parentWidget())))
+               .arg(shown.join(QLatin1Char(' ')))
+               .arg(host->m_pCurrent ? QString::number(host->m_pCurrent->GetTemplateId()) : QStringLiteral("none")));
+      return false;
+    }
+  }
+  return true;
+}
+
+// A loop of modal windows or requests from one action has no end of its own.
+void Explorer::CountModal(const QString& what) {
+  if (m_frames.empty()) return;
+  Frame& frame = m_frames.back();
+  m_mostModals = std::max(m_mostModals, ++frame.modals);
+  const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - frame.start - frame.excluded);
+  constexpr int kStorm = 50;
+  if (frame.modals > kStorm) {
+    Abort(QStringLiteral("action %1 opened more than %2 modal windows and requests, the last %3: a storm that may "
+                         "never end")
+              .arg(frame.number)
+              .arg(kStorm)
+              .arg(what));
+  }
+  if (took.count() > m_settings.limitMs) {
+    Abort(
+        QStringLiteral("action %1 has taken %2 ms with its modal answers (limit %3 ms), the last %4: it may never end")
+            .arg(frame.number)
+            .arg(took.count())
+            .arg(m_settings.limitMs)
+            .arg(what));
+  }
+}
+
+void Explorer::CompareSaved(const QByteArray& bytes, const QString& what) {
+  auto* editor = m_scopes.empty() ? nullptr : dynamic_cast<CDlgConfigMain*>(m_scopes.back()->dialog);
+  if (!editor || editor->IsEnded()) return;
+  auto saved = std::make_unique<kt::DeviceConfig>();
+  kt::InitDeviceConfig(saved.get());
+  char errorText[1024] = {};
+  if (kt::JsonReadConfig(saved.get(), bytes.constData(), static_cast<std::size_t>(bytes.size()), errorText) != 0)
+    return;  // CheckDocument has said so
+  const Clock::time_point start = Clock::now();
+  m_comparing = true;
+  m_comparingModals.clear();
+  const Comparison c = CompareWithSaved(*editor, *saved);
+  m_comparing = false;
+  if (!m_frames.empty()) m_frames.back().excluded += Clock::now() - start;
+  if (!m_comparingModals.isEmpty() || !c.notCompared.isEmpty()) {
+    // The record holds what the user never brought to the screen, and the
+    // second editor, to reach the same rows, met its checks.
+    ++m_notCompared;
+    Line(QStringLiteral("  %1 not compared on %2: %3")
+             .arg(what, c.where,
+                  c.notCompared.isEmpty()
+                      ? QStringLiteral("opened again, it asked %1").arg(m_comparingModals.join(", "))
+                      : c.notCompared));
+    return;
+  }
+  ++m_compared;
+  if (!c.differences.isEmpty()) {
+    Fail(QStringLiteral("what is shown is not what is saved: %1, opened again, differs on %2 of %3: %4")
+             .arg(what, c.where, Describe(editor->GetSafeHwnd()), c.differences.join(QStringLiteral("; "))));
+  }
+}
+
+void Explorer::CheckPreparedFiles() {
+  const QDir dir(m_files);
+  for (const auto& [name, bytes] : m_prepared) {
+    if (ReadAll(dir.filePath(name)) != bytes) {
+      Fail(QStringLiteral("the hand-made document %1 was changed").arg(name));
+      return;
     }
   }
 }
@@ -825,6 +1017,12 @@ void Explorer::CheckUploads() {
 
 int Explorer::OnMessageBox(const kt::MessageBoxRequest& request) {
   Beat();
+  if (m_comparing) {
+    m_comparingModals << QStringLiteral("\"%1\"").arg(request.text);
+    return IDOK;
+  }
+  CountModal(QStringLiteral("message box \"%1\"").arg(request.text.left(80)));
+  kt::test::PumpEvents();  // the box's own loop: what is posted runs now, and input held by a request is dropped
   ++m_boxes;
   m_lastBox = request.text;
   int answer = IDOK;
@@ -836,18 +1034,29 @@ int Explorer::OnMessageBox(const kt::MessageBoxRequest& request) {
   if (request.text == g_strConfigMainMessages[2]) {  // "File saved."
     ++m_savesChecked;
     const QByteArray saved = ReadAll(m_lastSave);
-    CheckDocument(saved, QStringLiteral("the file saved as %1").arg(m_lastSave));
+    const QString what = QStringLiteral("the file saved as %1").arg(QFileInfo(m_lastSave).fileName());
+    CheckDocument(saved, what);
+    CompareSaved(saved, what);
     AddToPool(saved.toStdString());
     if (!m_scopes.empty() && dynamic_cast<CDlgConfigMain*>(m_scopes.back()->dialog) && m_rng.Chance(50)) {
       m_scopes.back()->quitNext = true;
       m_scopes.back()->inputAtSave = m_inputs;
     }
+  } else if (request.text == g_strConfigMainMessages[4]) {  // "Completed.", of an upload from the editor
+    const std::vector<kt::test::RecordedRequest> requests = m_device->Requests();
+    if (!requests.empty() && requests.back().method == "POST" && requests.back().path == "/config.json")
+      CompareSaved(QByteArray::fromStdString(requests.back().body), QStringLiteral("the uploaded body"));
   }
   return answer;
 }
 
 UINT Explorer::OnMenu(const kt::MenuRequest& request) {
   Beat();
+  if (m_comparing) {
+    m_comparingModals << QStringLiteral("a menu");
+    return 0;
+  }
+  CountModal(QStringLiteral("menu"));
   std::vector<const kt::MenuItem*> items;
   QString shown;
   for (const kt::MenuItem& item : request.items) {
@@ -864,6 +1073,12 @@ UINT Explorer::OnMenu(const kt::MenuRequest& request) {
 
 std::optional<QString> Explorer::OnFileDialog(const kt::FileDialogRequest& request) {
   Beat();
+  if (m_comparing) {
+    m_comparingModals << QStringLiteral("a file dialog");
+    return std::nullopt;
+  }
+  CountModal(QStringLiteral("file dialog"));
+  kt::test::PumpEvents();  // the dialog's own loop
   std::optional<QString> path;
   if (!m_rng.Chance(10)) {
     QDir dir(m_files);
@@ -884,6 +1099,11 @@ std::optional<QString> Explorer::OnFileDialog(const kt::FileDialogRequest& reque
                                dir.filePath(QStringLiteral("no/such/folder.json")),
                                dir.filePath(QStringLiteral("folder.json"))};
       path = m_rng.Of<QString>(names);
+      // The hand-made documents stay as they are: a save over one goes
+      // beside it.
+      const QFileInfo chosen(*path);
+      if (m_prepared.count(chosen.fileName()) && chosen.absolutePath() == QFileInfo(m_files).absoluteFilePath())
+        path = dir.filePath(QStringLiteral("resaved_") + chosen.fileName());
       m_lastSave = *path;
     }
   }
@@ -895,6 +1115,12 @@ std::optional<QString> Explorer::OnFileDialog(const kt::FileDialogRequest& reque
 
 std::optional<COLORREF> Explorer::OnColorDialog(const kt::ColorDialogRequest& request) {
   Beat();
+  if (m_comparing) {
+    m_comparingModals << QStringLiteral("a colour dialog");
+    return std::nullopt;
+  }
+  CountModal(QStringLiteral("colour dialog"));
+  kt::test::PumpEvents();  // the dialog's own loop
   std::optional<COLORREF> color;
   if (!m_rng.Chance(15)) color = m_rng.Chance(20) ? request.initial : static_cast<COLORREF>(m_rng.Next() & 0xFFFFFF);
   Line(QStringLiteral("colour dialog -> %1")
@@ -909,6 +1135,7 @@ void Explorer::WrapRequestHooks() {
   kt::DeviceHooks& hooks = kt::DeviceLinkHooks();
   hooks.beginWaitCursor = [this, begin = hooks.beginWaitCursor] {
     Beat();
+    CountModal(QStringLiteral("request"));
     m_requestStart = Clock::now();
     if (begin) begin();
     // An impatient user clicks and types while the wait cursor shows. The
@@ -943,6 +1170,7 @@ void Explorer::PrepareFiles() {
   EXPECT_FALSE(good.isEmpty());
   auto add = [&](const QString& name, const QByteArray& bytes, bool pool) {
     WriteAll(dir.filePath(name), bytes);
+    m_prepared[name] = bytes;
     if (pool) m_pool.push_back(bytes.toStdString());
   };
   add(QStringLiteral("default.json"), good, true);

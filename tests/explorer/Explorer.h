@@ -10,11 +10,18 @@
 
 #include "Platform.h"
 
+#include <QStringList>
+
 #include <cstdint>
 #include <random>
 #include <span>
 
+class CDlgConfigMain;
 class QWidget;
+
+namespace kt {
+struct DeviceConfig;
+}
 
 namespace kt::explore {
 
@@ -72,5 +79,16 @@ void KeyTo(ActionContext& x, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::
 void Retype(ActionContext& x, QWidget* edit, const QString& text);
 // A popup list left open: a key or a click on one of its items.
 void PopupStep(ActionContext& x, QWidget* popup);
+
+// What is shown is what is saved: the saved record opened in a second
+// editor, brought to the page and rows that the user's editor shows. Either
+// the differences of the controls there (each naming the control, its
+// dialog and both values), or why nothing could be compared.
+struct Comparison {
+  QString where;  // the page and rows compared
+  QStringList differences;
+  QString notCompared;
+};
+Comparison CompareWithSaved(CDlgConfigMain& user, const kt::DeviceConfig& saved);
 
 }  // namespace kt::explore
