@@ -68,9 +68,15 @@ BOOL CInputString::IsValidString(const CString& text) {
 }
 
 BOOL CInputString::OnChar(UINT nChar) {
-  // A line break is two code units. One that does not fit is refused: taken,
-  // the cut at the limit would drop the end of the text instead.
-  if (nChar == '\r' && IsMultiLine() && m_strPrev.size() + 2 > m_nMaxLength) return FALSE;
+  // A line break is two code units and takes the place of the selection.
+  // One that does not fit in what the selection leaves is refused: taken, the
+  // cut at the limit would drop the end of the text instead. Measured on the
+  // window's text, in whose units the selection's positions count.
+  if (nChar == '\r' && IsMultiLine()) {
+    int start = 0, end = 0;
+    GetSel(start, end);
+    if (GetWindowText().size() - (end - start) + 2 > m_nMaxLength) return FALSE;
+  }
   if (nChar < 0x20) return TRUE;
   if (m_strPrev.size() >= m_nMaxLength) return FALSE;
   return IsValidChar(static_cast<wchar_t>(nChar));

@@ -221,3 +221,56 @@ TEST_F(MailFormTest, ALineBreakThatTheBodysLimitWouldSplitGoesWhole) {
     EXPECT_EQ(std::string(form.BODY), c.kept.toStdString());
   }
 }
+
+TEST_F(MailFormTest, ALineBreakOverASelectionNeedsRoomOnlyForWhatStays) {
+  // The break replaces the selection, so only the rest of the text counts
+  // against the 128 units. One typed without room is refused whole; one
+  // pasted without room is cut like any paste, never inside "\r\n".
+  constexpr int kLimit = 128;
+  enum At { kStart, kMiddle, kEnd };
+  for (const int length : {kLimit, kLimit - 1}) {
+    for (const int selected : {0, 1, 2, 3}) {
+      for (const At at : {kStart, kMiddle, kEnd}) {
+        for (const bool pasted : {false, true}) {
+          const int from = at == kStart ? 0 : at == kMiddle ? 60 : length - selected;
+          SCOPED_TRACE(QStringLiteral("%1 x, %2 selected from %3, %4")
+                           .arg(length)
+                           .arg(selected)
+                           .arg(from)
+                           .arg(pasted ? "pasted" : "typed")
+                           .toStdString());
+          const QString body(length, QLatin1Char('x'));
+          const QString replaced = body.left(from) + "\r\n" + body.mid(from + selected);
+          QString expected = replaced;
+          if (replaced.size() > kLimit && !pasted) expected = body;
+          if (replaced.size() > kLimit && pasted) {
+            expected = replaced.left(kLimit);
+            if (expected.endsWith(QLatin1Char('\r'))) expected.chop(1);
+          }
+          MailFormConfig form = Sample();
+          kt::CopyText(form.BODY, body.toStdString().c_str());
+          QString shown;
+          Run(form, [&](CDlgConfigMailForm& dlg) {
+            kt::test::TypeText(&dlg.m_editBody, "");  // the focus
+            dlg.m_editBody.SetSel(from + selected, from + selected);
+            for (int i = 0; i < selected; ++i) kt::test::PressKey(&dlg.m_editBody, Qt::Key_Left, Qt::ShiftModifier);
+            int start = 0, end = 0;
+            dlg.m_editBody.GetSel(start, end);
+            ASSERT_EQ(end - start, selected);
+            if (pasted) {
+              QApplication::clipboard()->setText("\r\n");
+              kt::test::PressKey(&dlg.m_editBody, Qt::Key_V, Qt::ControlModifier);
+            } else {
+              kt::test::PressKey(&dlg.m_editBody, Qt::Key_Return);
+            }
+            EXPECT_FALSE(dlg.IsEnded());
+            shown = dlg.m_editBody.GetWindowText();
+            EXPECT_EQ(shown, expected);
+            kt::test::Click(dlg, IDOK);
+          });
+          EXPECT_EQ(kt::FieldText(form.BODY), shown);
+        }
+      }
+    }
+  }
+}
