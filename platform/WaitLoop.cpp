@@ -1,6 +1,7 @@
 #include "WaitLoop.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -63,6 +64,36 @@ bool IsUserInput(QEvent::Type type) {
   }
 }
 
+// What cannot wait for the work, and is refused while it runs: a drag over a
+// window. Its source wants to know at once whether the drop would be taken,
+// so it cannot be held like a click. It is refused before the window sees
+// it, so the window's record of the widget under the drag stays as it was,
+// and a drag still over the window when the work has returned is taken
+// again, as if it had just come in. (Refused at the widget, it would stay
+// refused: Qt follows a drag only into a widget that took its entry.) A move
+// must be refused explicitly, as it arrives carrying the action taken when
+// the drag entered, perhaps before the work began. A drop ends the drag: the
+// window is told that the drag left, which also takes the widget's drop mark
+// away. A leave goes through as it is.
+bool IsRefused(QObject* receiver, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+      if (!(receiver->isWindowType() || receiver->isWidgetType())) return false;
+      if (event->type() == QEvent::Drop) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(receiver, &leave);
+      }
+      auto* drop = static_cast<QDropEvent*>(event);
+      drop->setDropAction(Qt::IgnoreAction);
+      drop->ignore();
+      return true;
+    }
+    default: return false;
+  }
+}
+
 QWindow* WindowOf(QObject* receiver) {
   if (auto* window = qobject_cast<QWindow*>(receiver)) return window;
   if (auto* widget = qobject_cast<QWidget*>(receiver)) return widget->window()->windowHandle();
@@ -81,12 +112,14 @@ void Deliver(QObject* receiver, QEvent* event) {
 }
 
 // Installed on the application for the length of a wait: takes the user's
-// input events that reach any window or widget and keeps copies of them.
-// (Input from the window system stays in its queue anyway, since the wait's
-// loop excludes it; this also catches input that is sent directly.)
+// input events that reach any window or widget and keeps copies of them,
+// and refuses what cannot be held. (Input from the window system stays in
+// its queue anyway, since the wait's loop excludes it; this also catches
+// input that is sent directly, such as an input method's text.)
 class InputHold : public QObject {
  public:
   bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (IsRefused(receiver, event)) return true;
     if (!IsUserInput(event->type()) || !(receiver->isWidgetType() || receiver->isWindowType())) return false;
     // Of a run of moves only the last matters.
     if (event->type() == QEvent::MouseMove && !m_held.empty() && m_held.back().receiver == receiver &&

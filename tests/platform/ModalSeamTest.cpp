@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -286,6 +289,78 @@ TEST_F(ModalSeamTest, InputHeldDuringAWaitSkipsTheWindowsBehindAHandlersDialog) 
   EXPECT_EQ(IDCANCEL, dlg.DoModal());
   kt::test::PumpEvents();
   EXPECT_EQ(0, clicks);
+}
+
+// A drag over a window the way the platform hands it on: the first move
+// comes with the action that the enter took already set, and a move or a
+// drop tells the source the action taken (IgnoreAction: refused).
+class PlatformDrag {
+ public:
+  PlatformDrag(QWindow* window, const QString& text) : m_window(window) { m_data.setText(text); }
+
+  Qt::DropAction Enter(QPoint at) {
+    QDragEnterEvent enter(at, Qt::CopyAction, &m_data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window, &enter);
+    m_taken = enter.isAccepted() ? enter.dropAction() : Qt::IgnoreAction;
+    return Move(at);
+  }
+  Qt::DropAction Move(QPoint at) {
+    QDragMoveEvent move(at, Qt::CopyAction, &m_data, Qt::LeftButton, Qt::NoModifier);
+    if (m_taken != Qt::IgnoreAction) {
+      move.setDropAction(m_taken);
+      move.accept();
+    }
+    QCoreApplication::sendEvent(m_window, &move);
+    return m_taken = move.isAccepted() ? move.dropAction() : Qt::IgnoreAction;
+  }
+  Qt::DropAction Drop(QPoint at) {
+    QDropEvent drop(at, Qt::CopyAction, &m_data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window, &drop);
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+  }
+
+ private:
+  QWindow* m_window;
+  QMimeData m_data;
+  Qt::DropAction m_taken = Qt::IgnoreAction;
+};
+
+// A drop cannot be held like a click, so every drag is refused while a
+// request waits, also one that entered before; once the request has
+// returned, drops are taken again.
+TEST_F(ModalSeamTest, DragsAreRefusedWhileARequestWaitsAndTakenAfterwards) {
+  QWidget top;
+  auto* edit = new QLineEdit(QStringLiteral("pool.ntp.org"), &top);
+  edit->setGeometry(10, 10, 200, 24);
+  top.resize(220, 44);
+  top.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+  std::vector<QString> changes;
+  QObject::connect(edit, &QLineEdit::textChanged, [&changes](const QString& text) { changes.push_back(text); });
+  const QPoint over(30, 20);
+
+  PlatformDrag early(top.windowHandle(), QStringLiteral("early"));
+  PlatformDrag late(top.windowHandle(), QStringLiteral("late"));
+  ASSERT_EQ(Qt::CopyAction, early.Enter(over));  // the edit takes text
+  std::vector<Qt::DropAction> duringWait;
+  QMetaObject::invokeMethod(
+      qApp,
+      [&] {
+        duringWait = {early.Move(over), early.Drop(over), late.Enter(over), late.Move(over + QPoint(5, 0))};
+      },
+      Qt::QueuedConnection);
+  kt::RunWhileWindowsWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); });
+
+  EXPECT_EQ(std::vector<Qt::DropAction>(4, Qt::IgnoreAction), duringWait);
+  EXPECT_EQ(QStringLiteral("pool.ntp.org"), edit->text());
+  kt::test::PumpEvents();
+  EXPECT_TRUE(changes.empty());
+  EXPECT_FALSE(edit->underMouse());  // the refused drop ended the first drag for the edit too
+  // The drag that entered during the wait is still over the edit.
+  EXPECT_EQ(Qt::CopyAction, late.Move(over));
+  EXPECT_EQ(Qt::CopyAction, late.Drop(over));
+  EXPECT_EQ(std::vector<QString>{edit->text()}, changes);
+  EXPECT_TRUE(edit->text().contains(QStringLiteral("late")));
 }
 
 }  // namespace
