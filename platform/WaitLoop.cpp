@@ -59,6 +59,7 @@ bool IsUserInput(QEvent::Type type) {
     case QEvent::HoverEnter:
     case QEvent::HoverLeave:
     case QEvent::HoverMove:
+    case QEvent::NativeGesture:
     case QEvent::Close: return true;
     default: return false;
   }
