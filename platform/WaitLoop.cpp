@@ -12,7 +12,9 @@
 #include <deque>
 #include <exception>
 #include <memory>
+#include <string_view>
 #include <thread>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -65,17 +67,29 @@ bool IsUserInput(QEvent::Type type) {
   }
 }
 
-// What cannot wait for the work, and is refused while it runs: a drag over a
-// window. Its source wants to know at once whether the drop would be taken,
-// so it cannot be held like a click. It is refused before the window sees
-// it, so the window's record of the widget under the drag stays as it was,
-// and a drag still over the window when the work has returned is taken
-// again, as if it had just come in. (Refused at the widget, it would stay
-// refused: Qt follows a drag only into a widget that took its entry.) A move
-// must be refused explicitly, as it arrives carrying the action taken when
-// the drag entered, perhaps before the work began. A drop ends the drag: the
-// window is told that the drag left, which also takes the widget's drop mark
-// away. A leave goes through as it is.
+// A method call from another program over D-Bus, such as a screen reader
+// that presses a button or sets an edit's text, comes to the object it names
+// as a posted call of QtDBus's own kind and would change a window in the
+// middle of the work. Eaten unplaced, it is answered with an error, which is
+// what a busy program can honestly say: its caller cannot be kept waiting
+// for half a minute. Signals from the bus are posted calls of another kind
+// and still arrive. QtDBus does not publish the kind, so it is known by its
+// class name; a test holds it to that name.
+bool IsCallOverDBus(QEvent* event) {
+  return std::string_view(typeid(*event).name()).ends_with("QDBusActivateObjectEvent");
+}
+
+// What cannot wait for the work, and is refused while it runs: such a call,
+// and a drag over a window. A drag's source wants to know at once whether
+// the drop would be taken, so it cannot be held like a click. It is refused
+// before the window sees it, so the window's record of the widget under the
+// drag stays as it was, and a drag still over the window when the work has
+// returned is taken again, as if it had just come in. (Refused at the
+// widget, it would stay refused: Qt follows a drag only into a widget that
+// took its entry.) A move must be refused explicitly, as it arrives carrying
+// the action taken when the drag entered, perhaps before the work began. A
+// drop ends the drag: the window is told that the drag left, which also
+// takes the widget's drop mark away. A leave goes through as it is.
 bool IsRefused(QObject* receiver, QEvent* event) {
   switch (event->type()) {
     case QEvent::DragEnter:
@@ -91,6 +105,7 @@ bool IsRefused(QObject* receiver, QEvent* event) {
       drop->ignore();
       return true;
     }
+    case QEvent::MetaCall: return IsCallOverDBus(event);
     default: return false;
   }
 }

@@ -6,16 +6,22 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusServer>
+#include <QDBusVirtualObject>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <chrono>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -361,6 +367,52 @@ TEST_F(ModalSeamTest, DragsAreRefusedWhileARequestWaitsAndTakenAfterwards) {
   EXPECT_EQ(Qt::CopyAction, late.Drop(over));
   EXPECT_EQ(std::vector<QString>{edit->text()}, changes);
   EXPECT_TRUE(edit->text().contains(QStringLiteral("late")));
+}
+
+// An object that another program calls over D-Bus, made the way Qt makes the
+// one that screen readers call to press buttons and set texts.
+class CalledObject : public QDBusVirtualObject {
+ public:
+  QString introspect(const QString&) const override { return {}; }
+  bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+    ++handled;
+    connection.send(message.createReply(true));
+    return true;
+  }
+  int handled = 0;
+};
+
+// Such a call cannot wait either: while a request waits it is answered with
+// an error; afterwards it is handled again.
+TEST_F(ModalSeamTest, CallsOverDBusAreRefusedWhileARequestWaits) {
+  QTemporaryDir dir;
+  QDBusServer server(QStringLiteral("unix:dir=") + dir.path());
+  ASSERT_TRUE(server.isConnected()) << server.lastError().message().toStdString();
+  CalledObject object;
+  std::optional<QDBusConnection> ours;
+  QObject::connect(&server, &QDBusServer::newConnection, [&](const QDBusConnection& connection) {
+    ours = connection;
+    ours->registerVirtualObject(QStringLiteral("/a11y"), &object, QDBusConnection::SubPath);
+  });
+  const QString peer = QStringLiteral("screen-reader");
+  QDBusConnection reader = QDBusConnection::connectToPeer(server.address(), peer);
+  ASSERT_TRUE(reader.isConnected()) << reader.lastError().message().toStdString();
+  QTRY_VERIFY_WITH_TIMEOUT(ours.has_value(), 5000);
+  const QDBusMessage press =
+      QDBusMessage::createMethodCall(QString(), QStringLiteral("/a11y/button"), QStringLiteral("org.a11y.atspi.Action"),
+                                     QStringLiteral("DoAction"))
+      << 0;
+
+  QDBusMessage duringWait;  // the worker stands in for the other program
+  kt::RunWhileWindowsWait([&] { duringWait = reader.call(press, QDBus::Block, 5000); });
+  EXPECT_EQ(QDBusMessage::ErrorMessage, duringWait.type());
+  EXPECT_EQ(0, object.handled);
+  EXPECT_EQ(QDBusMessage::ReplyMessage, reader.call(press, QDBus::BlockWithGui, 5000).type());
+  EXPECT_EQ(1, object.handled);
+
+  QDBusConnection::disconnectFromPeer(peer);
+  ours->unregisterObject(QStringLiteral("/a11y"));
+  QDBusConnection::disconnectFromPeer(ours->name());
 }
 
 }  // namespace
