@@ -144,6 +144,10 @@ class InputHold : public QObject {
       return true;
     }
     m_held.push_back({QPointer<QObject>(receiver), std::shared_ptr<QEvent>(event->clone())});
+    // Whoever asked for the close learns that the window is still open. Told
+    // otherwise, Qt would close all windows again and again when asked to
+    // quit (as when the session ends), since none of them ever goes away.
+    if (event->type() == QEvent::Close) event->ignore();
     return true;
   }
 

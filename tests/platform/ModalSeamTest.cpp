@@ -280,11 +280,20 @@ TEST_F(ModalSeamTest, InputHeldDuringAWaitSkipsTheWindowsBehindAHandlersDialog) 
   behind.show();
   int clicks = 0;
   QObject::connect(&behind, &QPushButton::clicked, [&clicks] { ++clicks; });
-  // The click comes while the work runs, and is held until it returns.
+  // The click and a close come while the work runs, and are held until it
+  // returns; the close is not reported done.
+  bool closed = true;
   QMetaObject::invokeMethod(
-      qApp, [&behind] { QTest::mouseClick(&behind, Qt::LeftButton); }, Qt::QueuedConnection);
+      qApp,
+      [&] {
+        QTest::mouseClick(&behind, Qt::LeftButton);
+        closed = behind.close();
+      },
+      Qt::QueuedConnection);
   kt::RunWhileWindowsWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); });
   EXPECT_EQ(0, clicks);
+  EXPECT_FALSE(closed);
+  EXPECT_TRUE(behind.isVisible());
   modal.ExpectDialog<CDialog>([&](CDialog& dlg) {
     EXPECT_EQ(dlg.GetSafeHwnd()->windowHandle(), QGuiApplication::modalWindow());
     kt::test::PumpEvents();  // the held click arrives now
@@ -295,6 +304,7 @@ TEST_F(ModalSeamTest, InputHeldDuringAWaitSkipsTheWindowsBehindAHandlersDialog) 
   EXPECT_EQ(IDCANCEL, dlg.DoModal());
   kt::test::PumpEvents();
   EXPECT_EQ(0, clicks);
+  EXPECT_TRUE(behind.isVisible());
 }
 
 // A drag over a window the way the platform hands it on: the first move
