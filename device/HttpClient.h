@@ -54,9 +54,12 @@ constexpr std::size_t kHttpBodyLimit = 4u * 1024u * 1024u;
 // Time-outs. A request fails (result 3) when the connection is not up within
 // `connect`, when less than a byte a second moves for `stall` (whole
 // seconds, at least 1), or when the whole exchange has not ended within
-// `total`, whatever the device does (a trickle beats the stall rule). Three
-// minutes carry the largest body (4 MiB) even at about 200 kbit/s. Tests
-// shorten them.
+// `total`, whatever the device does (a trickle beats the stall rule). libcurl
+// judges the speed by what moved over the last five seconds or so, and a
+// body just sent counts: an upload that the device takes but never answers
+// fails 6 to 7 seconds after `stall` (about 37 s instead of 30 s), while a
+// GET fails right at `stall`. Three minutes carry the largest body (4 MiB)
+// even at about 200 kbit/s. Tests shorten them.
 struct HttpTimeouts {
   std::chrono::milliseconds connect{30000};
   std::chrono::seconds stall{30};

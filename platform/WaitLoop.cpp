@@ -3,6 +3,7 @@
 #include "ModalSeam.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -13,7 +14,9 @@
 #include <deque>
 #include <exception>
 #include <memory>
+#include <string_view>
 #include <thread>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -60,7 +63,51 @@ bool IsUserInput(QEvent::Type type) {
     case QEvent::HoverEnter:
     case QEvent::HoverLeave:
     case QEvent::HoverMove:
+    case QEvent::NativeGesture:
     case QEvent::Close: return true;
+    default: return false;
+  }
+}
+
+// A method call from another program over D-Bus, such as a screen reader
+// that presses a button or sets an edit's text, comes to the object it names
+// as a posted call of QtDBus's own kind and would change a window in the
+// middle of the work. Eaten unplaced, it is answered with an error, which is
+// what a busy program can honestly say: its caller cannot be kept waiting
+// for half a minute. Signals from the bus are posted calls of another kind
+// and still arrive. QtDBus does not publish the kind, so it is known by its
+// class name; a test holds it to that name.
+bool IsCallOverDBus(QEvent* event) {
+  return std::string_view(typeid(*event).name()).ends_with("QDBusActivateObjectEvent");
+}
+
+// What cannot wait for the work, and is refused while it runs: such a call,
+// and a drag over a window. A drag's source wants to know at once whether
+// the drop would be taken, so it cannot be held like a click. It is refused
+// before the window sees it, so the window's record of the widget under the
+// drag stays as it was, and a drag still over the window when the work has
+// returned is taken again, as if it had just come in. (Refused at the
+// widget, it would stay refused: Qt follows a drag only into a widget that
+// took its entry.) A move must be refused explicitly, as it arrives carrying
+// the action taken when the drag entered, perhaps before the work began. A
+// drop ends the drag: the window is told that the drag left, which also
+// takes the widget's drop mark away. A leave goes through as it is.
+bool IsRefused(QObject* receiver, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+      if (!(receiver->isWindowType() || receiver->isWidgetType())) return false;
+      if (event->type() == QEvent::Drop) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(receiver, &leave);
+      }
+      auto* drop = static_cast<QDropEvent*>(event);
+      drop->setDropAction(Qt::IgnoreAction);
+      drop->ignore();
+      return true;
+    }
+    case QEvent::MetaCall: return IsCallOverDBus(event);
     default: return false;
   }
 }
@@ -85,12 +132,14 @@ void Deliver(QObject* receiver, QEvent* event) {
 }
 
 // Installed on the application for the length of a wait: takes the user's
-// input events that reach any window or widget and keeps copies of them.
-// (Input from the window system stays in its queue anyway, since the wait's
-// loop excludes it; this also catches input that is sent directly.)
+// input events that reach any window or widget and keeps copies of them,
+// and refuses what cannot be held. (Input from the window system stays in
+// its queue anyway, since the wait's loop excludes it; this also catches
+// input that is sent directly, such as an input method's text.)
 class InputHold : public QObject {
  public:
   bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (IsRefused(receiver, event)) return true;
     if (!IsUserInput(event->type()) || !(receiver->isWidgetType() || receiver->isWindowType())) return false;
     // Of a run of moves only the last matters.
     if (event->type() == QEvent::MouseMove && !m_held.empty() && m_held.back().receiver == receiver &&
@@ -99,6 +148,10 @@ class InputHold : public QObject {
       return true;
     }
     m_held.push_back({QPointer<QObject>(receiver), std::shared_ptr<QEvent>(event->clone())});
+    // Whoever asked for the close learns that the window is still open. Told
+    // otherwise, Qt would close all windows again and again when asked to
+    // quit (as when the session ends), since none of them ever goes away.
+    if (event->type() == QEvent::Close) event->ignore();
     return true;
   }
 

@@ -1,15 +1,19 @@
 // Blocking work that does not freeze the windows, and the program's posted
 // calls, which such a wait holds back.
 //
-// A device request can take half a minute when the device does not answer.
-// Run on the user-interface thread, it would leave every window unpainted
-// and deaf to the window manager, which then offers to kill the program and
-// its unsaved edits with it. So the work runs on a worker thread while the
-// caller waits in a local event loop that only repaints and answers the
-// window manager: clicks, keys and close requests made meanwhile are handled
-// after the work has returned (as a window blocked in a call would handle
-// them), and none of the program's own posted calls runs in between. For
-// the caller, nothing changes: the call still returns when the work is done.
+// A device request can take more than half a minute when the device does not
+// answer. Run on the user-interface thread, it would leave every window
+// unpainted and deaf to the window manager, which then offers to kill the
+// program and its unsaved edits with it. So the work runs on a worker thread
+// while the caller waits in a local event loop that only repaints and
+// answers the window manager. Clicks, keys and close requests made meanwhile
+// are held and handled after the work has returned, unless a modal window
+// has opened by then (the request's message box or dialog, which is how most
+// requests end): a window behind it takes no input, so they are dropped. A
+// drag over the windows, and a call from another program over D-Bus (a
+// screen reader's, say), cannot wait for an answer and are refused. None of
+// the program's own posted calls runs in between. For the caller, nothing
+// changes: the call still returns when the work is done.
 #pragma once
 
 #include <functional>

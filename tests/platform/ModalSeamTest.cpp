@@ -6,13 +6,22 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusServer>
+#include <QDBusVirtualObject>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <chrono>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -271,11 +280,20 @@ TEST_F(ModalSeamTest, InputHeldDuringAWaitSkipsTheWindowsBehindAHandlersDialog) 
   behind.show();
   int clicks = 0;
   QObject::connect(&behind, &QPushButton::clicked, [&clicks] { ++clicks; });
-  // The click comes while the work runs, and is held until it returns.
+  // The click and a close come while the work runs, and are held until it
+  // returns; the close is not reported done.
+  bool closed = true;
   QMetaObject::invokeMethod(
-      qApp, [&behind] { QTest::mouseClick(&behind, Qt::LeftButton); }, Qt::QueuedConnection);
+      qApp,
+      [&] {
+        QTest::mouseClick(&behind, Qt::LeftButton);
+        closed = behind.close();
+      },
+      Qt::QueuedConnection);
   kt::RunWhileWindowsWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); });
   EXPECT_EQ(0, clicks);
+  EXPECT_FALSE(closed);
+  EXPECT_TRUE(behind.isVisible());
   modal.ExpectDialog<CDialog>([&](CDialog& dlg) {
     EXPECT_EQ(dlg.GetSafeHwnd()->windowHandle(), QGuiApplication::modalWindow());
     kt::test::PumpEvents();  // the held click arrives now
@@ -286,6 +304,7 @@ TEST_F(ModalSeamTest, InputHeldDuringAWaitSkipsTheWindowsBehindAHandlersDialog) 
   EXPECT_EQ(IDCANCEL, dlg.DoModal());
   kt::test::PumpEvents();
   EXPECT_EQ(0, clicks);
+  EXPECT_TRUE(behind.isVisible());
 
   // So does a box or file dialog that the handler answers, when events run
   // meanwhile as in the real one's own loop.
@@ -296,6 +315,124 @@ TEST_F(ModalSeamTest, InputHeldDuringAWaitSkipsTheWindowsBehindAHandlersDialog) 
   kt::RunFileDialog(kt::FileDialogRequest{});
   kt::test::PumpEvents();
   EXPECT_EQ(0, clicks);
+}
+
+// A drag over a window the way the platform hands it on: the first move
+// comes with the action that the enter took already set, and a move or a
+// drop tells the source the action taken (IgnoreAction: refused).
+class PlatformDrag {
+ public:
+  PlatformDrag(QWindow* window, const QString& text) : m_window(window) { m_data.setText(text); }
+
+  Qt::DropAction Enter(QPoint at) {
+    QDragEnterEvent enter(at, Qt::CopyAction, &m_data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window, &enter);
+    m_taken = enter.isAccepted() ? enter.dropAction() : Qt::IgnoreAction;
+    return Move(at);
+  }
+  Qt::DropAction Move(QPoint at) {
+    QDragMoveEvent move(at, Qt::CopyAction, &m_data, Qt::LeftButton, Qt::NoModifier);
+    if (m_taken != Qt::IgnoreAction) {
+      move.setDropAction(m_taken);
+      move.accept();
+    }
+    QCoreApplication::sendEvent(m_window, &move);
+    return m_taken = move.isAccepted() ? move.dropAction() : Qt::IgnoreAction;
+  }
+  Qt::DropAction Drop(QPoint at) {
+    QDropEvent drop(at, Qt::CopyAction, &m_data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window, &drop);
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+  }
+
+ private:
+  QWindow* m_window;
+  QMimeData m_data;
+  Qt::DropAction m_taken = Qt::IgnoreAction;
+};
+
+// A drop cannot be held like a click, so every drag is refused while a
+// request waits, also one that entered before; once the request has
+// returned, drops are taken again.
+TEST_F(ModalSeamTest, DragsAreRefusedWhileARequestWaitsAndTakenAfterwards) {
+  QWidget top;
+  auto* edit = new QLineEdit(QStringLiteral("pool.ntp.org"), &top);
+  edit->setGeometry(10, 10, 200, 24);
+  top.resize(220, 44);
+  top.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+  std::vector<QString> changes;
+  QObject::connect(edit, &QLineEdit::textChanged, [&changes](const QString& text) { changes.push_back(text); });
+  const QPoint over(30, 20);
+
+  PlatformDrag early(top.windowHandle(), QStringLiteral("early"));
+  PlatformDrag late(top.windowHandle(), QStringLiteral("late"));
+  ASSERT_EQ(Qt::CopyAction, early.Enter(over));  // the edit takes text
+  std::vector<Qt::DropAction> duringWait;
+  QMetaObject::invokeMethod(
+      qApp,
+      [&] {
+        duringWait = {early.Move(over), early.Drop(over), late.Enter(over), late.Move(over + QPoint(5, 0))};
+      },
+      Qt::QueuedConnection);
+  kt::RunWhileWindowsWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); });
+
+  EXPECT_EQ(std::vector<Qt::DropAction>(4, Qt::IgnoreAction), duringWait);
+  EXPECT_EQ(QStringLiteral("pool.ntp.org"), edit->text());
+  kt::test::PumpEvents();
+  EXPECT_TRUE(changes.empty());
+  EXPECT_FALSE(edit->underMouse());  // the refused drop ended the first drag for the edit too
+  // The drag that entered during the wait is still over the edit.
+  EXPECT_EQ(Qt::CopyAction, late.Move(over));
+  EXPECT_EQ(Qt::CopyAction, late.Drop(over));
+  EXPECT_EQ(std::vector<QString>{edit->text()}, changes);
+  EXPECT_TRUE(edit->text().contains(QStringLiteral("late")));
+}
+
+// An object that another program calls over D-Bus, made the way Qt makes the
+// one that screen readers call to press buttons and set texts.
+class CalledObject : public QDBusVirtualObject {
+ public:
+  QString introspect(const QString&) const override { return {}; }
+  bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+    ++handled;
+    connection.send(message.createReply(true));
+    return true;
+  }
+  int handled = 0;
+};
+
+// Such a call cannot wait either: while a request waits it is answered with
+// an error; afterwards it is handled again.
+TEST_F(ModalSeamTest, CallsOverDBusAreRefusedWhileARequestWaits) {
+  QTemporaryDir dir;
+  QDBusServer server(QStringLiteral("unix:dir=") + dir.path());
+  ASSERT_TRUE(server.isConnected()) << server.lastError().message().toStdString();
+  CalledObject object;
+  std::optional<QDBusConnection> ours;
+  QObject::connect(&server, &QDBusServer::newConnection, [&](const QDBusConnection& connection) {
+    ours = connection;
+    ours->registerVirtualObject(QStringLiteral("/a11y"), &object, QDBusConnection::SubPath);
+  });
+  const QString peer = QStringLiteral("screen-reader");
+  QDBusConnection reader = QDBusConnection::connectToPeer(server.address(), peer);
+  ASSERT_TRUE(reader.isConnected()) << reader.lastError().message().toStdString();
+  QTRY_VERIFY_WITH_TIMEOUT(ours.has_value(), 5000);
+  const QDBusMessage press =
+      QDBusMessage::createMethodCall(QString(), QStringLiteral("/a11y/button"), QStringLiteral("org.a11y.atspi.Action"),
+                                     QStringLiteral("DoAction"))
+      << 0;
+
+  QDBusMessage duringWait;  // the worker stands in for the other program
+  kt::RunWhileWindowsWait([&] { duringWait = reader.call(press, QDBus::Block, 5000); });
+  EXPECT_EQ(QDBusMessage::ErrorMessage, duringWait.type());
+  EXPECT_EQ(0, object.handled);
+  EXPECT_EQ(QDBusMessage::ReplyMessage, reader.call(press, QDBus::BlockWithGui, 5000).type());
+  EXPECT_EQ(1, object.handled);
+
+  QDBusConnection::disconnectFromPeer(peer);
+  ours->unregisterObject(QStringLiteral("/a11y"));
+  QDBusConnection::disconnectFromPeer(ours->name());
 }
 
 }  // namespace
