@@ -30,19 +30,23 @@
 
 namespace kt::explore {
 
-namespace {
-
-using kt::res::Kind;
-
-int IdOf(const QWidget* w) {
+int ControlId(const QWidget* w) {
   const QVariant id = w->property("kt_id");
   return id.isValid() ? id.toInt() : -1;
 }
-Kind KindOf(const QWidget* w) { return static_cast<Kind>(w->property("kt_kind").toInt() - 1); }
+
+bool IsDialogWidget(const QWidget* w) { return w && w->property("kt_dialog").toBool(); }
+
 int TemplateOf(QWidget* w) {
   auto* d = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(w));
   return d ? static_cast<int>(d->GetTemplateId()) : -1;
 }
+
+namespace {
+
+using kt::res::Kind;
+
+Kind KindOf(const QWidget* w) { return static_cast<Kind>(w->property("kt_kind").toInt() - 1); }
 
 // The controls of a page and of the sub-dialogs it shows, by dialog template
 // and control id.
@@ -54,13 +58,13 @@ struct Controls {
 void Collect(QWidget* dialog, Controls& out) {
   const int dialogId = TemplateOf(dialog);
   for (QWidget* w : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (w->property("kt_dialog").toBool()) {
+    if (IsDialogWidget(w)) {
       if (!w->isHidden()) {
         out.subDialogs += QStringLiteral(" %1").arg(TemplateOf(w));
         Collect(w, out);
       }
-    } else if (IdOf(w) != -1) {
-      out.byId.emplace(std::pair{dialogId, IdOf(w)}, w);
+    } else if (ControlId(w) != -1) {
+      out.byId.emplace(std::pair{dialogId, ControlId(w)}, w);
     }
   }
 }
@@ -170,20 +174,20 @@ Comparison CompareWithSaved(CDlgConfigMain& user, const kt::DeviceConfig& saved)
   // The rows the user's lists show (the channel, the pen), chosen as a user
   // chooses them.
   for (QWidget* w : mine->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (KindOf(w) != Kind::ListBox || IdOf(w) == -1) continue;
+    if (KindOf(w) != Kind::ListBox || ControlId(w) == -1) continue;
     auto* myList = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(w));
-    CWnd* theirWnd = theirs->GetDlgItem(IdOf(w));
+    CWnd* theirWnd = theirs->GetDlgItem(ControlId(w));
     auto* theirList = dynamic_cast<CListBox*>(theirWnd);
     if (!myList || !theirList) continue;
     const int row = myList->GetCurSel();
-    result.where += QStringLiteral(", list %1 row %2").arg(IdOf(w)).arg(row + 1);
+    result.where += QStringLiteral(", list %1 row %2").arg(ControlId(w)).arg(row + 1);
     if (row >= 0 && theirList->GetCurSel() != row) {
       theirList->SetCurSel(row);
-      theirs->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(IdOf(w)), LBN_SELCHANGE),
+      theirs->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(ControlId(w)), LBN_SELCHANGE),
                           reinterpret_cast<LPARAM>(theirWnd->GetSafeHwnd()));
     }
     if (theirList->GetCurSel() != row) {
-      result.notCompared = QStringLiteral("row %1 of list %2 could not be chosen").arg(row + 1).arg(IdOf(w));
+      result.notCompared = QStringLiteral("row %1 of list %2 could not be chosen").arg(row + 1).arg(ControlId(w));
       return result;
     }
   }

@@ -203,8 +203,6 @@ std::vector<QByteArray> VariedDocuments(const QByteArray& good, Random& r, int c
 // ---------------------------------------------------------------------------
 // Windows named in reports
 
-bool IsDialogWidget(const QWidget* w) { return w && w->property("kt_dialog").toBool(); }
-
 QWidget* DialogAbove(QWidget* w) {
   while (w && !IsDialogWidget(w)) w = w->parentWidget();
   return w;
@@ -226,8 +224,8 @@ QTabBar* TabBarOf(QWidget* w) { return w->findChild<QTabBar*>(QString(), Qt::Fin
 // "sub-dialog 170 of page 168 ...".
 QString Describe(QWidget* w) {
   if (!w) return QStringLiteral("no window");
-  auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(w));
-  const QString id = dialog ? QString::number(dialog->GetTemplateId()) : QStringLiteral("?");
+  const int templateId = TemplateOf(w);
+  const QString id = templateId >= 0 ? QString::number(templateId) : QStringLiteral("?");
   QWidget* host = w->parentWidget();
   if (w->isWindow() || !host) return QStringLiteral("dialog %1 \"%2\"").arg(id, w->windowTitle());
   if (QTabBar* bar = TabBarOf(host)) {
@@ -331,6 +329,7 @@ class Explorer : public kt::ModalHandler, public ActionContext {
   void InputWhileWaiting();
   void Begin(Scope& scope, const char* what);
   void End();
+  bool UsersModal(const QString& what, bool ownLoop);
   void CountModal(const QString& what);
   [[noreturn]] void Abort(const QString& what);
   void CompareSaved(const QByteArray& bytes, const QString& what);
@@ -645,12 +644,10 @@ void Explorer::OnDialog(CDialog& dialog) {
   const Clock::time_point opened = Clock::now();
   Beat();
   const int id = static_cast<int>(dialog.GetTemplateId());
-  if (m_comparing) {
-    m_comparingModals << QStringLiteral("dialog %1").arg(id);
+  if (!UsersModal(QStringLiteral("dialog %1").arg(id), false)) {
     dialog.EndDialog(IDCANCEL);
     return;
   }
-  CountModal(QStringLiteral("dialog %1").arg(id));
   ++m_dialogs[id];
   Line(QStringLiteral("dialog %1 opens (%2)").arg(id).arg(QString::fromLatin1(typeid(dialog).name())));
   Scope scope{&dialog, Budget(dialog)};
@@ -880,7 +877,7 @@ bool Explorer::CheckHosts(QWidget* win) {
     }
     if (shown != 1 || (static_cast<int>(pages.size()) == bar->count() && at != bar->currentIndex())) {
       Fail(QStringLiteral("tab control %1 of %2: %3 pages visible (the last %4) with tab %5 selected")
-               .arg(tabs->property("kt_id").toInt())
+               .arg(ControlId(tabs))
                .arg(Describe(DialogAbove(tabs->parentWidget())))
                .arg(shown)
                .arg(at)
@@ -902,13 +899,28 @@ bool Explorer::CheckHosts(QWidget* win) {
     }
     if (wrong) {
       Fail(QStringLiteral("frame %1 of %2 shows the sub-dialogs [%3], its current one being %4")
-               .arg(w->property("kt_id").toInt())
+               .arg(ControlId(w))
                .arg(Describe(DialogAbove(w->parentWidget())))
                .arg(shown.join(QLatin1Char(' ')))
                .arg(host->m_pCurrent ? QString::number(host->m_pCurrent->GetTemplateId()) : QStringLiteral("none")));
       return false;
     }
   }
+  return true;
+}
+
+// The first step of every modal answer. While the second editor is open
+// the modal is that editor's: noted, and answered apart (false). Else it
+// counts against the action that opened it, and one with a loop of its own
+// (a box, a file or colour dialog) runs what is posted, as the real one
+// would: input that a request held back is dropped then.
+bool Explorer::UsersModal(const QString& what, bool ownLoop) {
+  if (m_comparing) {
+    m_comparingModals << what;
+    return false;
+  }
+  CountModal(what);
+  if (ownLoop) kt::test::PumpEvents();
   return true;
 }
 
@@ -1017,12 +1029,7 @@ void Explorer::CheckUploads() {
 
 int Explorer::OnMessageBox(const kt::MessageBoxRequest& request) {
   Beat();
-  if (m_comparing) {
-    m_comparingModals << QStringLiteral("\"%1\"").arg(request.text);
-    return IDOK;
-  }
-  CountModal(QStringLiteral("message box \"%1\"").arg(request.text.left(80)));
-  kt::test::PumpEvents();  // the box's own loop: what is posted runs now, and input held by a request is dropped
+  if (!UsersModal(QStringLiteral("message box \"%1\"").arg(request.text.left(80)), true)) return IDOK;
   ++m_boxes;
   m_lastBox = request.text;
   int answer = IDOK;
@@ -1052,11 +1059,7 @@ int Explorer::OnMessageBox(const kt::MessageBoxRequest& request) {
 
 UINT Explorer::OnMenu(const kt::MenuRequest& request) {
   Beat();
-  if (m_comparing) {
-    m_comparingModals << QStringLiteral("a menu");
-    return 0;
-  }
-  CountModal(QStringLiteral("menu"));
+  if (!UsersModal(QStringLiteral("menu"), false)) return 0;
   std::vector<const kt::MenuItem*> items;
   QString shown;
   for (const kt::MenuItem& item : request.items) {
@@ -1073,12 +1076,7 @@ UINT Explorer::OnMenu(const kt::MenuRequest& request) {
 
 std::optional<QString> Explorer::OnFileDialog(const kt::FileDialogRequest& request) {
   Beat();
-  if (m_comparing) {
-    m_comparingModals << QStringLiteral("a file dialog");
-    return std::nullopt;
-  }
-  CountModal(QStringLiteral("file dialog"));
-  kt::test::PumpEvents();  // the dialog's own loop
+  if (!UsersModal(QStringLiteral("file dialog"), true)) return std::nullopt;
   std::optional<QString> path;
   if (!m_rng.Chance(10)) {
     QDir dir(m_files);
@@ -1115,12 +1113,7 @@ std::optional<QString> Explorer::OnFileDialog(const kt::FileDialogRequest& reque
 
 std::optional<COLORREF> Explorer::OnColorDialog(const kt::ColorDialogRequest& request) {
   Beat();
-  if (m_comparing) {
-    m_comparingModals << QStringLiteral("a colour dialog");
-    return std::nullopt;
-  }
-  CountModal(QStringLiteral("colour dialog"));
-  kt::test::PumpEvents();  // the dialog's own loop
+  if (!UsersModal(QStringLiteral("colour dialog"), true)) return std::nullopt;
   std::optional<COLORREF> color;
   if (!m_rng.Chance(15)) color = m_rng.Chance(20) ? request.initial : static_cast<COLORREF>(m_rng.Next() & 0xFFFFFF);
   Line(QStringLiteral("colour dialog -> %1")

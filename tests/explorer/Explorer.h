@@ -80,6 +80,13 @@ void Retype(ActionContext& x, QWidget* edit, const QString& text);
 // A popup list left open: a key or a click on one of its items.
 void PopupStep(ActionContext& x, QWidget* popup);
 
+// The program's widgets as its dialog framework marks them: a control's id
+// (-1: none), whether a widget is a dialog's own (a window, page or
+// sub-dialog), and the template of that dialog (-1: none).
+int ControlId(const QWidget* w);
+bool IsDialogWidget(const QWidget* w);
+int TemplateOf(QWidget* w);
+
 // What is shown is what is saved: the saved record opened in a second
 // editor, brought to the page and rows that the user's editor shows. Either
 // the differences of the controls there (each naming the control, its
